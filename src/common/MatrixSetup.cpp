@@ -1,0 +1,7 @@
+#include "common/MatrixSetup.h"
+
+namespace vindel {
+
+TMatrixSetup MatrixSetup;
+
+}  // namespace vindel
