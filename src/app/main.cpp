@@ -1,0 +1,11 @@
+#include "app/Application.h"
+#include "app/ProgramEntry.h"
+#include "ui/Diagram.h"
+#include "ui/Telnet.h"
+
+int main(int argc, char** argv) {
+    return vindel::ProgramEntry(argc, argv, [](vindel::TApplication& application) {
+        application.CreateForm(vindel::Form1);
+        application.CreateForm(vindel::Form2);
+    });
+}

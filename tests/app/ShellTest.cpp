@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QThread>
+#include <atomic>
+#include <stdexcept>
+#include <thread>
+
+#include "ModalBoxes.h"
+#include "app/Application.h"
+#include "app/HandlerGuard.h"
+#include "common/Exception.h"
+#include "common/MainThreadQueue.h"
+
+namespace vindel {
+namespace {
+
+using testing::ModalBoxAcceptor;
+
+// A window that counts its activations and can be told to fail in them.
+class CountingForm final : public TForm {
+  public:
+    explicit CountingForm(QWidget* owner) : TForm(owner) { resize(200, 100); }
+    void FormActivate() override {
+        ++activations;
+        if (failure)
+            throw Exception(u"activation failed");
+    }
+    int activations = 0;
+    bool failure = false;
+};
+
+class ShellTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        application_ = std::make_unique<TApplication>(*qApp);
+        application_->CreateForm(main_);
+        application_->CreateForm(second_);
+    }
+    void TearDown() override { application_.reset(); }
+
+    static void Activate(QWidget* window) {
+        window->show();
+        window->activateWindow();
+        // The widget layer learns of the activation after the window system.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window; }, 5000));
+    }
+
+    std::unique_ptr<TApplication> application_;
+    CountingForm* main_ = nullptr;
+    CountingForm* second_ = nullptr;
+};
+
+TEST_F(ShellTest, BoxesAreModalWithTheTitleAndOneOk) {
+    ModalBoxAcceptor acceptor;
+    application_->Title = u"Vindel";
+    application_->ShowException(EStringListError(u"List index out of bounds (4)"));
+    application_->ShowNotice(u"Please watting few minute!");
+    ASSERT_EQ(acceptor.boxes().size(), 2u);
+    const auto& error = acceptor.boxes()[0];
+    EXPECT_EQ(error.caption, "Vindel");
+    EXPECT_EQ(error.text, "List index out of bounds (4)");
+    EXPECT_EQ(error.icon, QMessageBox::Critical);
+    EXPECT_EQ(error.buttons, QStringList{"OK"});
+    const auto& notice = acceptor.boxes()[1];
+    EXPECT_EQ(notice.text, "Please watting few minute!");
+    EXPECT_EQ(notice.icon, QMessageBox::NoIcon);
+    EXPECT_EQ(notice.buttons, QStringList{"OK"});
+    EXPECT_EQ(notice.defaultButton, "OK");
+}
+
+TEST_F(ShellTest, FailuresEscapingHandlersReachTheErrorBox) {
+    ModalBoxAcceptor acceptor;
+    RunGuarded(nullptr, [] { throw EAbort(u"dropped"); });
+    EXPECT_TRUE(acceptor.boxes().empty());
+    RunGuarded(nullptr, [] { throw EConvertError(u"''x'' is not a valid integer value"); });
+    RunGuarded(nullptr, [] { throw std::runtime_error("not one of ours"); });
+    ASSERT_EQ(acceptor.boxes().size(), 2u);
+    EXPECT_EQ(acceptor.boxes()[0].text, "''x'' is not a valid integer value.");
+    EXPECT_EQ(acceptor.boxes()[1].text, "");
+}
+
+TEST_F(ShellTest, ActivationRunsOnlyWhenComingFromAnotherFormOrNone) {
+    Activate(main_);
+    EXPECT_EQ(main_->activations, 1);
+
+    {  // A box over the window, closed again: no new activation.
+        ModalBoxAcceptor acceptor;
+        application_->ShowNotice(u"notice");
+        ASSERT_EQ(acceptor.boxes().size(), 1u);
+    }
+    QTest::qWait(20);
+    EXPECT_EQ(main_->activations, 1);
+
+    Activate(second_);
+    EXPECT_EQ(second_->activations, 1);
+    Activate(main_);
+    EXPECT_EQ(main_->activations, 2);
+    Activate(second_);
+    second_->hide();  // the window left is active, coming from none
+    Activate(main_);
+    EXPECT_EQ(main_->activations, 3);
+
+    // The operator goes to another program and comes back.
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(main_, &deactivate);
+    QApplication::sendEvent(main_, &activate);
+    EXPECT_EQ(main_->activations, 3);
+}
+
+TEST_F(ShellTest, FailureInActivationIsShownOnceAndTheProgramGoesOn) {
+    main_->failure = true;
+    ModalBoxAcceptor acceptor;
+    Activate(main_);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !acceptor.boxes().empty(); }, 2000));
+    QTest::qWait(50);
+    ASSERT_EQ(acceptor.boxes().size(), 1u);
+    EXPECT_EQ(acceptor.boxes()[0].text, "activation failed.");
+    EXPECT_EQ(main_->activations, 1);
+    EXPECT_TRUE(main_->isVisible());
+}
+
+TEST_F(ShellTest, ClosingTheSecondWindowHidesItClosingTheMainOneEndsTheProgram) {
+    EXPECT_EQ(application_->MainForm, main_);
+    EXPECT_EQ(second_->parentWidget(), main_);
+    EXPECT_TRUE(second_->isWindow());
+    Activate(main_);
+    Activate(second_);
+    second_->close();
+    EXPECT_FALSE(second_->isVisible());
+    EXPECT_FALSE(application_->Terminated);
+
+    Activate(second_);
+    main_->close();
+    EXPECT_TRUE(application_->Terminated);
+
+    std::vector<QString> destroyed;
+    main_->setObjectName("main");
+    second_->setObjectName("second");
+    for (QObject* form : {static_cast<QObject*>(main_), static_cast<QObject*>(second_)}) {
+        QObject::connect(form, &QObject::destroyed,
+                         [&destroyed](QObject* gone) { destroyed.push_back(gone->objectName()); });
+    }
+    application_.reset();
+    EXPECT_EQ(destroyed, (std::vector<QString>{"second", "main"}));
+}
+
+TEST_F(ShellTest, DeliveriesRunInsideTheBoxLoopNotInTheHandler) {
+    std::atomic<bool> delivered = false;
+    std::thread worker([&] { MainThread().Synchronize([&] { delivered = true; }); });
+    QThread::msleep(50);  // a busy handler: nothing runs behind its back
+    EXPECT_FALSE(delivered);
+    bool delivered_while_box_open = false;
+    ModalBoxAcceptor acceptor([&](const testing::ShownBox&) {
+        delivered_while_box_open = QTest::qWaitFor([&] { return delivered.load(); }, 2000);
+    });
+    application_->ShowNotice(u"Setup Complete!");
+    worker.join();
+    EXPECT_TRUE(delivered_while_box_open);
+}
+
+}  // namespace
+}  // namespace vindel

@@ -1,0 +1,42 @@
+#include "app/Title.h"
+
+#include <gtest/gtest.h>
+
+#include "app/Application.h"
+#include "common/Text.h"
+
+namespace vindel {
+namespace {
+
+TEST(Title, FromProgramPath) {
+    const std::pair<const char16_t*, const char16_t*> cases[] = {
+        {u"/usr/bin/Vindel", u"Vindel"},
+        {u"C:\\Program Files\\Vindel\\Vindel.exe", u"Vindel"},
+        {u"C:\\Tools\\VINDEL.EXE", u"Vindel"},
+        {u"/opt/vin.del.exe", u"vin"},
+        {u"/opt/\u00C9CRAN", u"\u00C9cran"},
+        {u"Vindel", u"Vindel"},
+    };
+    for (const auto& [path, title] : cases) {
+        EXPECT_EQ(TitleFromProgramPath(path), title) << ToUtf8(path);
+    }
+}
+
+TEST(ErrorBox, FinalPeriodRule) {
+    const std::pair<const char16_t*, const char16_t*> cases[] = {
+        {u"List index out of bounds (4)", u"List index out of bounds (4)"},
+        {u"''abc'' is not a valid integer value", u"''abc'' is not a valid integer value."},
+        {u"Socket Error # 10061\r\nConnection refused.",
+         u"Socket Error # 10061\r\nConnection refused."},
+        {u"Done!", u"Done!"},
+        {u"ends in a space ", u"ends in a space "},
+        {u"version 2", u"version 2."},
+        {u"", u""},
+    };
+    for (const auto& [message, shown] : cases) {
+        EXPECT_EQ(ErrorBoxText(message), shown) << ToUtf8(message);
+    }
+}
+
+}  // namespace
+}  // namespace vindel
