@@ -1,0 +1,74 @@
+// Draws Vindel's pictures: the four switch fronts, the banner and the icon.
+// Usage: vindel_make_pictures <output directory>
+
+#include "Banner.h"
+#include "FrontPanel.h"
+#include "Icon.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImageWriter>
+
+#include <cstdio>
+#include <exception>
+#include <stdexcept>
+
+namespace {
+
+// 96 dots per inch, so the files do not depend on the screen of whoever
+// regenerates them.
+constexpr int DotsPerMeter = 3780;
+
+void Save(QImage image, const QDir& dir, const QString& name, const char* format) {
+    image.setDotsPerMeterX(DotsPerMeter);
+    image.setDotsPerMeterY(DotsPerMeter);
+    QImageWriter writer(dir.filePath(name), format);
+    if (!writer.write(image)) {
+        throw std::runtime_error(name.toStdString() + ": " + writer.errorString().toStdString());
+    }
+}
+
+void Run(const QDir& dir) {
+    // The frames sit exactly where the windows' layout expects the control port.
+    const vindel::FrontPanelModel models[] = {
+        {QStringLiteral("SG300-10"), 501, 10, 1, QRect(QPoint(385, 26), QPoint(431, 76)), 2},
+        {QStringLiteral("SG300-20"), 807, 20, 2, QRect(QPoint(723, 39), QPoint(771, 79)), 4},
+        {QStringLiteral("SG300-28"), 828, 28, 2, QRect(QPoint(742, 38), QPoint(787, 75)), 3},
+        {QStringLiteral("SG300-52"), 829, 52, 2, QRect(QPoint(745, 39), QPoint(792, 76)), 4},
+    };
+    for (const auto& model : models) {
+        Save(vindel::FrontPanel(model).Draw(), dir, model.modelName + QStringLiteral(".png"),
+             "png");
+    }
+    Save(vindel::DrawBanner(), dir, QStringLiteral("banner.bmp"), "bmp");
+    const QImage icon = vindel::DrawIcon();
+    Save(icon, dir, QStringLiteral("icon.png"), "png");
+    QFile ico(dir.filePath(QStringLiteral("vindel.ico")));
+    if (!ico.open(QIODevice::WriteOnly) || ico.write(vindel::IcoFile(icon)) < 0) {
+        throw std::runtime_error("vindel.ico: " + ico.errorString().toStdString());
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // No screen is needed; fonts come from fontconfig all the same.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: vindel_make_pictures <output directory>\n");
+        return 2;
+    }
+    try {
+        const QDir dir(QString::fromLocal8Bit(argv[1]));
+        if (!dir.exists()) {
+            throw std::runtime_error("no such directory: " + std::string(argv[1]));
+        }
+        Run(dir);
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "vindel_make_pictures: %s\n", failure.what());
+        return 1;
+    }
+    return 0;
+}
