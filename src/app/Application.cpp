@@ -1,11 +1,13 @@
 #include "app/Application.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPointer>
 
 #include "app/HandlerGuard.h"
 #include "app/Title.h"
+#include "resources/Pictures.h"
 #include "common/Exception.h"
 #include "common/MainThreadQueue.h"
 
@@ -53,6 +55,9 @@ void ReportHandlerFailure(QObject* sender, std::exception_ptr failure) noexcept 
 TApplication::TApplication(QApplication& qt)
     : Title(TitleFromProgramPath(QApplication::applicationFilePath().toStdU16String())), qt_(qt) {
     Application = this;
+    // The program icon, for every window and the task bar.
+    InitPictures();
+    QApplication::setWindowIcon(QIcon(IconPicturePath));
     // Closing the main window ends the program, whatever else is open.
     QApplication::setQuitOnLastWindowClosed(false);
     // Deliveries from the receiving thread run when this thread next

@@ -29,6 +29,7 @@ TEST(Windows, CaptionsSizesAndOwnership) {
     EXPECT_FALSE(Form2->isVisible());
     EXPECT_EQ(Form2->parentWidget(), Form1);
     EXPECT_TRUE(Form2->isWindow());
+    EXPECT_EQ(QApplication::windowIcon().availableSizes(), QList<QSize>{QSize(48, 48)});
 }
 
 }  // namespace
