@@ -7,9 +7,9 @@
 
 #include "app/HandlerGuard.h"
 #include "app/Title.h"
-#include "resources/Pictures.h"
 #include "common/Exception.h"
 #include "common/MainThreadQueue.h"
+#include "resources/Pictures.h"
 
 namespace vindel {
 
