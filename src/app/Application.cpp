@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include "app/HandlerGuard.h"
+#include "app/QtText.h"
 #include "app/Title.h"
 #include "common/Exception.h"
 #include "common/MainThreadQueue.h"

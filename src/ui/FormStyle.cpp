@@ -1,6 +1,6 @@
 #include "ui/FormStyle.h"
 
-#include <QFont>
+#include <QApplication>
 #include <QPalette>
 #include <QWidget>
 
@@ -15,6 +15,27 @@ void ApplyFormStyle(QWidget& form) {
     QFont font("Tahoma");
     font.setPixelSize(11);
     form.setFont(font);
+}
+
+QFont CalibriFont(int pixelHeight, FontStyle style) {
+    QFont font("Calibri");
+    font.setPixelSize(pixelHeight);
+    font.setBold(style != FontStyle::Regular);
+    font.setItalic(style == FontStyle::BoldItalic);
+    return font;
+}
+
+QColor WindowTextColour() {
+    return QApplication::palette().color(QPalette::WindowText);
+}
+
+void SetFont(QWidget& control, const QFont& font, const QColor& colour) {
+    control.setFont(font);
+    QPalette palette = control.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    palette.setColor(QPalette::Text, colour);
+    control.setPalette(palette);
 }
 
 }  // namespace vindel

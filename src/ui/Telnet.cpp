@@ -1,15 +1,148 @@
 #include "ui/Telnet.h"
 
+#include "app/QtText.h"
+#include "catalogue/SwitchModels.h"
+#include "resources/Pictures.h"
+#include "settings/SettingsFile.h"
 #include "ui/FormStyle.h"
+#include "ui/LineEditText.h"
 
 namespace vindel {
 
 TForm1* Form1 = nullptr;
 
+namespace {
+
+QString FrontPicture(std::size_t model) {
+    return FrontPicturePath(SwitchModels[model].FrontPicture);
+}
+
+QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect geometry, const QString& text) {
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    SetFont(*edit, CalibriFont(15), kBlack);
+    return edit;
+}
+
+TComboBox* MakeCombo(QWidget* parent, const char* name, QRect geometry) {
+    auto* combo = new TComboBox(parent, name);
+    combo->setGeometry(geometry);
+    SetFont(*combo, CalibriFont(15), kBlack);
+    return combo;
+}
+
+template <typename... Controls>
+void SetVisible(bool visible, Controls*... controls) {
+    (controls->setVisible(visible), ...);
+}
+
+// A screen reader announces a box by the sentence label beside it.
+QString AccessibleNameOf(const TLabel* label) {
+    QString name = label->text().trimmed();
+    if (name.endsWith(':'))
+        name.chop(1);
+    return name;
+}
+
+}  // namespace
+
 TForm1::TForm1(QWidget* owner) : TForm(owner) {
     setObjectName("Form1");
     ApplyFormStyle(*this);
     SetDesignedGeometry(200, 0, 969, 669);
+
+    const QFont regular = CalibriFont(19);
+    const QFont bold = CalibriFont(19, FontStyle::Bold);
+    const QColor text = WindowTextColour();
+    Label1 = new TLabel(this, "Label1", {45, 174}, "Input Ports", regular, text);
+    Label2 = new TLabel(this, "Label2", {45, 222}, "Output Ports", regular, text);
+    Label3 = new TLabel(this, "Label3", {45, 90}, "Ethernet switch Model:", regular, text);
+    Label4 = new TLabel(this, "Label4", {45, 130}, "Maximum Input + Output ports:", regular, text);
+    Label5 = new TLabel(this, "Label5", {296, 130}, "", regular, text);
+    Image1 = new TImage(this, "Image1", FrontPicture(0), QPoint(46, 282));
+    Image2 = new TImage(this, "Image2", BannerPicturePath, QRect(-2, 0, 984, 33));
+    Image3 = new TImage(this, "Image3", FrontPicture(1), QPoint(45, 282));
+    Image4 = new TImage(this, "Image4", FrontPicture(2), QPoint(46, 284));
+    Image5 = new TImage(this, "Image5", FrontPicture(3), QPoint(45, 282));
+    Label13 = new TLabel(this, "Label13", {280, 393}, "", bold, kBlack);
+    Label14 = new TLabel(this, "Label14", {824, 0}, "Beta - V1.2 (16/11/22)-2",
+                         CalibriFont(13, FontStyle::Bold), kWhite);
+    Label15 = new TLabel(this, "Label15", {408, 8}, "N x M Matrix Setup",
+                         CalibriFont(19, FontStyle::BoldItalic), kYellow);
+    Label18 = new TLabel(this, "Label18", {35, 464},
+                         "2. Enter IP address of the                       ", regular, text);
+    Label19 = new TLabel(this, "Label19", {35, 522}, "3. Enter Login and Password ", regular, text);
+    Label20 = new TLabel(this, "Label20", {65, 493}, "IP Address:", regular, text);
+    Label21 = new TLabel(this, "Label21", {65, 562}, "Login:", regular, text);
+    Label22 = new TLabel(this, "Label22", {65, 587}, "Password:", regular, text);
+    Label23 = new TLabel(this, "Label23", {235, 464}, "          ", bold, kBlack);
+    Label6 = new TLabel(this, "Label6", {35, 393},
+                        "1. Connect computer directly to                    of the          "
+                        "              Ethernet Switch.",
+                        regular, text);
+    Label7 = new TLabel(this, "Label7", {56, 422}, "(Leave all other ports unconnected.)", regular,
+                        text);
+    Label8 = new TLabel(this, "Label8", {408, 393}, "", bold, kBlack);
+    In_box = MakeCombo(this, "In_box", {152, 176, 89, 26});
+    outbox = MakeCombo(this, "outbox", {153, 224, 89, 26});
+    Button1 = new QPushButton("Connect", this);
+    Button1->setObjectName("Button1");
+    Button1->setGeometry(398, 622, 97, 39);
+    SetFont(*Button1, CalibriFont(15, FontStyle::Bold), kBlack);
+    Edit1 = MakeEdit(this, "Edit1", {167, 493, 122, 26}, "192.168.1.254");
+    Edit2 = MakeEdit(this, "Edit2", {167, 557, 122, 26}, "");
+    Edit3 = MakeEdit(this, "Edit3", {168, 587, 122, 26}, "");
+    Edit3->setEchoMode(QLineEdit::Password);
+    Probox = MakeCombo(this, "Probox", {230, 92, 145, 26});
+    for (const SwitchModel& model : SwitchModels) {
+        Probox->addItem(ToQString(model.ModelName));
+    }
+    Probox->setCurrentIndex(-1);
+
+    In_box->setAccessibleName(AccessibleNameOf(Label1));
+    outbox->setAccessibleName(AccessibleNameOf(Label2));
+    Probox->setAccessibleName(AccessibleNameOf(Label3));
+    Edit1->setAccessibleName(AccessibleNameOf(Label20));
+    Edit2->setAccessibleName(AccessibleNameOf(Label21));
+    Edit3->setAccessibleName(AccessibleNameOf(Label22));
+    Button1->setAccessibleName(Button1->text());
+
+    setTabOrder(In_box, outbox);
+    setTabOrder(outbox, Button1);
+    setTabOrder(Button1, Edit1);
+    setTabOrder(Edit1, Edit2);
+    setTabOrder(Edit2, Edit3);
+    setTabOrder(Edit3, Probox);
+    In_box->setFocus();
+
+    SetVisible(false, Image1, Image3, Image4, Image5);
+}
+
+void TForm1::ShowSetupControls() {
+    Label15->SetCaption("N x M Matrix Setup");
+    // Always the first model's picture, whichever model is chosen; a picture
+    // of another model that is showing stays, drawn over it.
+    SetVisible(true, Button1, Edit1, Edit2, Edit3, Image1, Label1, Label2, Label3, Label4, Label5,
+               Label6, Label7, Label8, Label13, Label14, Label15, Label18, Label19, Label20,
+               Label21, Label22, Label23, outbox, Probox, In_box);
+}
+
+void TForm1::ShowControllerView() {
+    Label15->SetCaption("Matrix Controller");
+    SetVisible(false, Button1, Edit1, Edit2, Edit3, Image1, Image3, Image4, Image5, Label1, Label2,
+               Label3, Label4, Label5, Label6, Label7, Label8, Label13, Label18, Label19, Label20,
+               Label21, Label22, Label23, outbox, Probox, In_box);
+}
+
+void TForm1::ShowSetupView() {
+    LineEditText address(*Edit1), login(*Edit2), password(*Edit3);
+    ReadSettingsFile(address, login, password);
+    ShowSetupControls();
+}
+
+void TForm1::FormActivate() {
+    ShowSetupView();
 }
 
 }  // namespace vindel

@@ -1,15 +1,65 @@
 #pragma once
 
+#include <QLineEdit>
+#include <QPushButton>
+
 #include "app/Form.h"
+#include "ui/ComboBox.h"
+#include "ui/Label.h"
+#include "ui/Picture.h"
 
 namespace vindel {
 
-// The main window: the operator's setup choices and the Connect action.
+// The main window: the operator picks the switch model and the port counts,
+// types the switch's address, login and password, and presses "Connect".
+// It has a setup view with all of that and a controller view, shown while
+// the switch is provisioned, with only the banner and its title.
 class TForm1 final : public TForm {
     Q_OBJECT
 
   public:
     explicit TForm1(QWidget* owner);
+
+    // Shows the 25 controls of the setup view, with its title.
+    void ShowSetupControls();
+    // Hides every input, leaving the banner with its title and version text.
+    void ShowControllerView();
+
+    // Fills the edit boxes from the settings file, then shows the setup view.
+    void ShowSetupView();
+    void FormActivate() override;
+
+    // The controls, in the order they are made; a later one is drawn over an
+    // earlier one.
+    TLabel* Label1;
+    TLabel* Label2;
+    TLabel* Label3;
+    TLabel* Label4;
+    TLabel* Label5;
+    TImage* Image1;
+    TImage* Image2;
+    TImage* Image3;
+    TImage* Image4;
+    TImage* Image5;
+    TLabel* Label13;
+    TLabel* Label14;
+    TLabel* Label15;
+    TLabel* Label18;
+    TLabel* Label19;
+    TLabel* Label20;
+    TLabel* Label21;
+    TLabel* Label22;
+    TLabel* Label23;
+    TLabel* Label6;
+    TLabel* Label7;
+    TLabel* Label8;
+    TComboBox* In_box;
+    TComboBox* outbox;
+    QPushButton* Button1;
+    QLineEdit* Edit1;
+    QLineEdit* Edit2;
+    QLineEdit* Edit3;
+    TComboBox* Probox;
 };
 
 extern TForm1* Form1;

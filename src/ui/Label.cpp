@@ -1,0 +1,38 @@
+#include "ui/Label.h"
+
+#include <QFontMetricsF>
+#include <cmath>
+
+#include "ui/FormStyle.h"
+
+namespace vindel {
+
+TLabel::TLabel(QWidget* parent, const char* name, QPoint position, const QString& caption,
+               const QFont& font, const QColor& colour)
+    : QLabel(parent) {
+    setObjectName(name);
+    SetFont(*this, font, colour);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAutoFillBackground(false);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextFormat(Qt::PlainText);
+    move(position);
+    SetCaption(caption);
+}
+
+void TLabel::SetCaption(const QString& caption) {
+    setText(caption);
+    resize(MeasureText(font(), caption));
+}
+
+QSize TLabel::MeasureText(const QFont& font, const QString& text) {
+    const QFontMetricsF metrics(font);
+    const QString measured = text.isEmpty() ? QStringLiteral(" ") : text;
+    long width = 0;
+    for (const QChar ch : measured) {
+        width += std::lround(metrics.horizontalAdvance(ch));
+    }
+    return {static_cast<int>(width), QFontMetrics(font).height()};
+}
+
+}  // namespace vindel
