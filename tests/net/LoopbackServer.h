@@ -35,6 +35,7 @@ class LoopbackServer final {
         // Closes with a reset (SO_LINGER 0) in place of a FIN.
         void Reset();
         void Close();
+        int Handle() const { return handle_; }
 
       private:
         int handle_;
