@@ -60,6 +60,8 @@ class TIdTelnet final : private TelnetOptionParser::Events {
     void SendCh(char16_t Ch);
     // Stops the receiving thread and closes the connection; runs a delivery
     // that was pending while it waits. Writes nothing, whatever ANotifyPeer.
+    // Not from inside OnDataAvailable: the thread waits for that very
+    // delivery, so the wait would never end.
     void Disconnect(bool ANotifyPeer);
 
     // Set by the first IAC delivered; cleared by Disconnect.
