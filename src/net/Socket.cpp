@@ -1,0 +1,132 @@
+// The POSIX backend of Socket.
+#include "net/Socket.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <utility>
+
+#include "net/EIdException.h"
+#include "net/SocketErrors.h"
+
+namespace vindel {
+namespace {
+
+[[noreturn]] void RaiseLastError() {
+    RaiseSocketError(WinsockCodeForErrno(errno));
+}
+
+}  // namespace
+
+Socket::~Socket() {
+    Close();
+}
+
+Socket::Socket(Socket&& other) noexcept : handle_(std::exchange(other.handle_, -1)) {}
+
+Socket& Socket::operator=(Socket&& other) noexcept {
+    if (this != &other) {
+        Close();
+        handle_ = std::exchange(other.handle_, -1);
+    }
+    return *this;
+}
+
+Socket Socket::OpenTcp4() {
+    const int handle = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, IPPROTO_TCP);
+    if (handle < 0)
+        RaiseLastError();
+    return Socket(handle);
+}
+
+void Socket::BindAny() {
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    local.sin_addr.s_addr = htonl(INADDR_ANY);
+    local.sin_port = 0;
+    if (::bind(handle_, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0)
+        throw EIdCouldNotBindSocket(u"Could not bind socket. Address and port are already in use.");
+}
+
+void Socket::SetNoDelay(bool on) {
+    const int value = on ? 1 : 0;
+    if (::setsockopt(handle_, IPPROTO_TCP, TCP_NODELAY, &value, sizeof value) != 0)
+        RaiseLastError();
+}
+
+void Socket::Connect(std::uint32_t address, std::uint16_t port) {
+    sockaddr_in remote{};
+    remote.sin_family = AF_INET;
+    remote.sin_addr.s_addr = htonl(address);
+    remote.sin_port = htons(port);
+    if (::connect(handle_, reinterpret_cast<const sockaddr*>(&remote), sizeof remote) == 0)
+        return;
+    if (errno != EINTR)
+        RaiseLastError();
+    // A signal cut the wait short, but the connect goes on in the background;
+    // wait for its outcome, as an uninterrupted call would have.
+    pollfd fd{handle_, POLLOUT, 0};
+    while (::poll(&fd, 1, -1) < 0) {
+        if (errno != EINTR)
+            RaiseLastError();
+    }
+    int error = 0;
+    socklen_t length = sizeof error;
+    if (::getsockopt(handle_, SOL_SOCKET, SO_ERROR, &error, &length) != 0)
+        RaiseLastError();
+    if (error != 0)
+        RaiseSocketError(WinsockCodeForErrno(error));
+}
+
+bool Socket::WaitReadable(int timeout_ms) const {
+    pollfd fd{handle_, POLLIN, 0};
+    const int ready = ::poll(&fd, 1, timeout_ms);
+    if (ready < 0) {
+        // A signal only shortens the wait; the caller waits again.
+        if (errno == EINTR)
+            return false;
+        RaiseLastError();
+    }
+    if (ready > 0 && (fd.revents & POLLNVAL) != 0)
+        RaiseSocketError(WinsockCodeForErrno(ENOTSOCK));
+    return ready > 0;
+}
+
+std::size_t Socket::Receive(char* buffer, std::size_t size) const {
+    for (;;) {
+        const ssize_t got = ::recv(handle_, buffer, size, 0);
+        if (got >= 0)
+            return std::size_t(got);
+        if (errno != EINTR)
+            RaiseLastError();
+    }
+}
+
+void Socket::SendAll(std::string_view bytes) const {
+    while (!bytes.empty()) {
+        const ssize_t sent = ::send(handle_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
+        if (sent < 0) {
+            if (errno == EINTR)
+                continue;
+            RaiseLastError();
+        }
+        bytes.remove_prefix(std::size_t(sent));
+    }
+}
+
+void Socket::ShutdownSend() const {
+    if (::shutdown(handle_, SHUT_WR) != 0)
+        RaiseLastError();
+}
+
+void Socket::Close() noexcept {
+    if (handle_ >= 0)
+        ::close(std::exchange(handle_, -1));
+}
+
+}  // namespace vindel

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <string_view>
+
+#include "net/Socket.h"
+
+namespace vindel {
+
+// The client's connection: the socket, the bytes received and not yet
+// delivered, and whether the peer has closed. Two threads read from it (the
+// caller's Connected and the receiving thread), so each read-and-append and
+// each take is one step under the lock.
+//
+// "Closing" the socket (the peer's end of stream, or Disconnect) shuts down
+// its send side and marks it closed at once; the handle itself is released
+// only by Open or ReleaseSocket, which the owner calls once the receiving
+// thread has ended. So a thread waiting on the socket never sees its handle
+// reused.
+class TelnetConnection final {
+  public:
+    // The most bytes one read takes from the socket.
+    static constexpr std::size_t RecvBufferSize = 32768;
+    // The most undelivered bytes held. While the buffer is full nothing is
+    // read, and TCP flow control holds the rest at the peer.
+    static constexpr std::size_t InputBufferLimit = std::size_t{1} << 20;
+
+    TelnetConnection();
+
+    // Makes a socket, binds it to any local port, keeps Nagle on, finds
+    // `host` and connects to it, blocking as long as the platform's connect
+    // does. Raises on failure, leaving the connection closed.
+    void Open(std::u16string_view host, std::uint16_t port);
+
+    // Reads once, without waiting, if the socket is readable and the buffer
+    // has room; then tells whether the connection can be written to or still
+    // has bytes to deliver. Raises for a failed read.
+    bool Poll();
+    // The receiving thread's wait: up to `timeout_ms` for the socket to turn
+    // readable, then a read as in Poll. Waits not at all when nothing could be
+    // read (closed, or the buffer full).
+    void WaitAndRead(int timeout_ms);
+
+    // Takes every undelivered byte, in arrival order.
+    std::string TakeInput();
+    bool HasInput() const;
+    std::size_t InputSize() const;
+    // The socket is closed: by the peer, or by Close.
+    bool IsClosed() const;
+
+    // The writing path: raises EIdConnClosedGracefully once the connection is
+    // known to be closed, also while bytes remain to be delivered.
+    void Write(std::string_view bytes);
+
+    // Shuts the send side down and marks the socket closed, if it is open.
+    void Close();
+    // Releases the socket's handle and drops undelivered bytes. Only once no
+    // other thread can touch the socket.
+    void ReleaseSocket() noexcept;
+
+  private:
+    bool CanReadLocked() const;
+    void ReadOnceLocked();
+    void CloseLocked();
+    bool WritableLocked() const;
+
+    mutable std::mutex mutex_;
+    Socket socket_;
+    std::string InputBuffer;
+    std::unique_ptr<char[]> read_buffer_;  // one read's bytes, before they are appended
+    bool ClosedGracefully = false;
+    bool opened_ = false;  // set by Open, cleared when the socket is closed
+};
+
+}  // namespace vindel

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vindel::test {
+
+// A listening TCP socket on 127.0.0.1 with a port of the system's choosing,
+// for a client test to connect to. Everything fails with a gtest failure or
+// an exception: a test needs no error handling of its own.
+class LoopbackServer final {
+  public:
+    using Ms = std::chrono::milliseconds;
+
+    // The accepted end of one connection.
+    class Peer final {
+      public:
+        explicit Peer(int handle) : handle_(handle) {}
+        ~Peer();
+        Peer(Peer&& other) noexcept;
+        Peer& operator=(Peer&&) = delete;
+        Peer(const Peer&) = delete;
+        Peer& operator=(const Peer&) = delete;
+
+        void Send(std::string_view bytes) const;
+        // Reads until `n` bytes have come or `limit` has passed.
+        std::string Read(std::size_t n, Ms limit = Ms(5000)) const;
+        // Whatever arrives within `quiet`; for checking that nothing does.
+        std::string ReadFor(Ms quiet) const;
+        // Reads until the client's end of stream; false if it hasn't come
+        // within `limit`. The bytes read on the way go to `bytes`.
+        bool ReadToEnd(std::string& bytes, Ms limit = Ms(5000)) const;
+        // Closes with a reset (SO_LINGER 0) in place of a FIN.
+        void Reset();
+        void Close();
+        int Handle() const { return handle_; }
+
+      private:
+        int handle_;
+    };
+
+    LoopbackServer();
+    ~LoopbackServer();
+    LoopbackServer(const LoopbackServer&) = delete;
+    LoopbackServer& operator=(const LoopbackServer&) = delete;
+
+    std::uint16_t Port() const { return port_; }
+    Peer Accept(Ms limit = Ms(5000)) const;
+
+    // A loopback port nothing listens on, for a refused connect.
+    static std::uint16_t UnusedPort();
+
+  private:
+    int handle_;
+    std::uint16_t port_;
+};
+
+// Threads of this process, for checking that none was left behind.
+int ThreadCount();
+
+}  // namespace vindel::test

@@ -1,0 +1,370 @@
+#include "net/TIdTelnet.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "LoopbackServer.h"
+#include "common/MainThreadQueue.h"
+#include "common/Text.h"
+#include "net/EIdException.h"
+
+namespace vindel {
+namespace {
+
+using test::LoopbackServer;
+using Ms = std::chrono::milliseconds;
+using Clock = std::chrono::steady_clock;
+
+std::string B(std::initializer_list<int> bytes) {
+    std::string s;
+    for (const int b : bytes)
+        s.push_back(static_cast<char>(b));
+    return s;
+}
+
+// The test body plays the user-interface thread: deliveries run only when it
+// pumps the queue, exactly as when the program's handler returns to its loop.
+class TIdTelnetTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        // ThreadSanitizer starts a helper thread at the first thread a
+        // program makes; let that happen before threads are counted.
+        std::thread([] {}).join();
+    }
+
+    void SetUp() override {
+        baseline_threads_ = test::ThreadCount();
+        MainThread().SetWakeUp([this] { ++queued_; });
+        client_ = std::make_unique<TIdTelnet>();
+        client_->Host = u"127.0.0.1";
+        client_->Port = server_.Port();
+        client_->OnDataAvailable = [this](TIdTelnet&, const std::u16string& text) {
+            received_ += text;
+            ++deliveries_;
+        };
+    }
+
+    void TearDown() override {
+        client_.reset();
+        MainThread().SetWakeUp(nullptr);
+    }
+
+    LoopbackServer::Peer ConnectAndAccept() {
+        client_->Connect();
+        return server_.Accept();
+    }
+
+    // Runs deliveries until `done`, as the program's event loop would.
+    static bool PumpUntil(const std::function<bool()>& done, Ms limit = Ms(5000)) {
+        const auto deadline = Clock::now() + limit;
+        while (Clock::now() < deadline) {
+            MainThread().CheckSynchronize();
+            if (done())
+                return true;
+            std::this_thread::sleep_for(Ms(1));
+        }
+        return false;
+    }
+
+    // Waits, without running deliveries, for the receiving thread to hand one
+    // over: from then on it holds what it read and waits.
+    bool WaitForQueuedDelivery(int count = 1) const {
+        const auto deadline = Clock::now() + Ms(5000);
+        while (queued_ < count && Clock::now() < deadline)
+            std::this_thread::sleep_for(Ms(1));
+        return queued_ >= count;
+    }
+
+    bool ReceivingThreadGone() const {
+        return PumpUntil([this] { return test::ThreadCount() == baseline_threads_; });
+    }
+
+    // On loopback a FIN or RST has long arrived after this.
+    static void LetThePeersCloseArrive() { std::this_thread::sleep_for(Ms(100)); }
+
+    LoopbackServer server_;
+    std::unique_ptr<TIdTelnet> client_;
+    std::u16string received_;
+    int deliveries_ = 0;
+    std::atomic<int> queued_ = 0;
+    int baseline_threads_ = 0;
+};
+
+TEST_F(TIdTelnetTest, BeforeAnyConnectNothingIsOpenAndNothingIsSent) {
+    TIdTelnet idle;
+    EXPECT_FALSE(idle.Connected());
+    EXPECT_NO_THROW(idle.SendCh(u'\r'));
+    EXPECT_NO_THROW(idle.SendCh(u'a'));
+    EXPECT_NO_THROW(idle.Disconnect(true));
+    EXPECT_FALSE(idle.Connected());
+
+    try {
+        idle.Connect();  // Host is empty
+        FAIL();
+    } catch (const EIdHostRequired& e) {
+        EXPECT_EQ(e.Message(), u"");
+    }
+    idle.Host = u"127.0.0.1";
+    idle.Port = 0;
+    try {
+        idle.Connect();
+        FAIL();
+    } catch (const EIdPortRequired& e) {
+        EXPECT_EQ(e.Message(), u"");
+    }
+    EXPECT_FALSE(idle.Connected());
+    EXPECT_EQ(test::ThreadCount(), baseline_threads_);
+}
+
+TEST_F(TIdTelnetTest, RefusedConnectLeavesNothingOpenAndALaterConnectStartsAfresh) {
+    client_->Port = LoopbackServer::UnusedPort();
+    try {
+        client_->Connect();
+        FAIL();
+    } catch (const EIdSocketError& e) {
+        EXPECT_EQ(e.LastError(), 10061);
+        EXPECT_EQ(e.Message(), u"Socket Error # 10061\r\nConnection refused.");
+    }
+    EXPECT_FALSE(client_->Connected());
+    EXPECT_EQ(test::ThreadCount(), baseline_threads_);
+    EXPECT_NO_THROW(client_->SendCh(u'a'));
+
+    client_->Port = server_.Port();
+    const auto peer = ConnectAndAccept();
+    EXPECT_TRUE(client_->Connected());
+    client_->SendCh(u'a');
+    EXPECT_EQ(peer.Read(1), "a");
+}
+
+TEST_F(TIdTelnetTest, SendChBytesBeforeAndAfterThePeerHasSpokenTelnet) {
+    client_->Host = u"localhost";  // small letters: 127.0.0.1 without a lookup
+    const auto peer = ConnectAndAccept();
+    EXPECT_EQ(peer.ReadFor(Ms(100)), "") << "nothing is written at connect";
+
+    struct Row {
+        char16_t ch;
+        std::string before_iac;
+        std::string after_iac;
+    };
+    const Row rows[] = {
+        {13, "\r\n", "\r"},     {0x0A, "\n", "\n"},           {u'A', "A", "A"},
+        {0x00, B({0}), B({0})}, {0x7F, B({0x7F}), B({0x7F})}, {0x80, "?", "?"},
+        {0xFF, "?", "?"},       {0xFFE9, "?", "?"},  // the script's form of the byte E9
+        {0xFF0D, "?", "?"},                          // all 16 bits count: no carriage return
+    };
+    for (const Row& row : rows) {
+        client_->SendCh(row.ch);
+        EXPECT_EQ(peer.Read(row.before_iac.size()), row.before_iac) << int(row.ch);
+    }
+
+    peer.Send(B({0xFF, 0xF1}));  // IAC NOP: a Telnet command, nothing else
+    ASSERT_TRUE(PumpUntil([&] { return client_->IamTelnet(); }));
+    for (const Row& row : rows) {
+        client_->SendCh(row.ch);
+        EXPECT_EQ(peer.Read(row.after_iac.size()), row.after_iac) << int(row.ch);
+    }
+    EXPECT_EQ(peer.ReadFor(Ms(50)), "");
+    EXPECT_EQ(deliveries_, 0);
+
+    client_->Disconnect(true);
+    EXPECT_FALSE(client_->IamTelnet());
+    EXPECT_FALSE(client_->Connected());
+    std::string rest;
+    EXPECT_TRUE(peer.ReadToEnd(rest));
+    EXPECT_EQ(rest, "") << "Disconnect writes nothing";
+}
+
+// What provisioning relies on: while the user-interface thread is busy nothing
+// is negotiated, a carriage return stays CR LF, and everything is answered
+// once the thread processes its queue.
+TEST_F(TIdTelnetTest, NegotiationWaitsForTheUserInterfaceThread) {
+    const auto peer = ConnectAndAccept();
+    peer.Send(B({0xFF, 0xFD, 24, 'h', 'i', 0xE9, 0xFF, 0xFA, 24, 1, 0xFF, 0xF0}));
+    ASSERT_TRUE(WaitForQueuedDelivery());
+    EXPECT_EQ(peer.ReadFor(Ms(150)), "");
+    client_->SendCh(u'\r');
+    EXPECT_EQ(peer.Read(2), "\r\n");
+    EXPECT_FALSE(client_->IamTelnet());
+
+    ASSERT_TRUE(PumpUntil([&] { return deliveries_ == 1; }));
+    EXPECT_EQ(received_, u"hi\u00e9");
+    EXPECT_EQ(peer.Read(13),
+              B({0xFF, 0xFB, 24, 0xFF, 0xFA, 0x18, 0x00, 0x64, 0x75, 0x6D, 0x62, 0xFF, 0xF0}));
+    EXPECT_TRUE(client_->IamTelnet());
+
+    // A delivery of negotiation alone is answered but not handed on.
+    peer.Send(B({0xFF, 0xFD, 1}));
+    EXPECT_TRUE(PumpUntil([&] { return queued_ == 2; }));
+    EXPECT_EQ(peer.Read(3), B({0xFF, 0xFB, 1}));
+    MainThread().CheckSynchronize();
+    EXPECT_EQ(deliveries_, 1);
+}
+
+TEST_F(TIdTelnetTest, PeerCloseWithBytesWaitingRaisesOnWriteUntilTheyAreDelivered) {
+    auto peer = ConnectAndAccept();
+    peer.Send("bye");
+    ASSERT_TRUE(WaitForQueuedDelivery());
+    peer.Close();
+    LetThePeersCloseArrive();
+
+    EXPECT_TRUE(client_->Connected());
+    try {
+        client_->SendCh(u'x');
+        FAIL();
+    } catch (const EIdConnClosedGracefully& e) {
+        EXPECT_EQ(e.Message(), u"Connection Closed Gracefully.");
+    }
+
+    ASSERT_TRUE(PumpUntil([&] { return deliveries_ == 1; }));
+    EXPECT_EQ(received_, u"bye");
+    EXPECT_FALSE(client_->Connected());
+    EXPECT_NO_THROW(client_->SendCh(u'x'));
+    EXPECT_TRUE(ReceivingThreadGone());
+}
+
+TEST_F(TIdTelnetTest, PeerCloseWithNothingWaitingMakesWritesSilentAndAllowsAReconnect) {
+    {
+        auto peer = ConnectAndAccept();
+        peer.Close();
+    }
+    EXPECT_TRUE(PumpUntil([&] { return !client_->Connected(); }));
+    EXPECT_NO_THROW(client_->SendCh(u'x'));
+    EXPECT_NO_THROW(client_->SendCh(u'\r'));
+    EXPECT_TRUE(ReceivingThreadGone());
+    EXPECT_EQ(deliveries_, 0);
+
+    const auto again = ConnectAndAccept();
+    client_->SendCh(u'y');
+    EXPECT_EQ(again.Read(1), "y");
+}
+
+TEST_F(TIdTelnetTest, ResetWhileTheUserInterfaceThreadIsBusyGives10054) {
+    auto peer = ConnectAndAccept();
+    peer.Send("prompt>");
+    ASSERT_TRUE(WaitForQueuedDelivery());
+    peer.Reset();
+    LetThePeersCloseArrive();
+    try {
+        client_->SendCh(u'a');
+        FAIL();
+    } catch (const EIdSocketError& e) {
+        EXPECT_EQ(e.LastError(), 10054);
+        EXPECT_EQ(e.Message(), u"Socket Error # 10054\r\nConnection reset by peer.");
+    }
+}
+
+// With the buffer full nothing is read, so a reset is met by the write
+// itself; the later writes fail too, as socket errors and without SIGPIPE,
+// which would end the program.
+TEST_F(TIdTelnetTest, WritesToAResetConnectionFailWithoutEndingTheProgram) {
+    auto peer = ConnectAndAccept();
+    peer.Send(std::string(TIdTelnet::InputBufferLimit + 4096, 'x'));
+    const auto deadline = Clock::now() + Ms(5000);
+    while (client_->InputBufferSize() < TIdTelnet::InputBufferLimit && Clock::now() < deadline)
+        client_->SendCh(u'a');
+    ASSERT_EQ(client_->InputBufferSize(), TIdTelnet::InputBufferLimit);
+    peer.Reset();
+    LetThePeersCloseArrive();
+
+    int codes[3] = {};
+    for (int& code : codes) {
+        try {
+            client_->SendCh(u'a');
+        } catch (const EIdSocketError& e) {
+            code = e.LastError();
+        }
+    }
+    EXPECT_EQ(codes[0], 10054);
+    EXPECT_EQ(codes[1], 10058);
+    EXPECT_EQ(codes[2], 10058);
+}
+
+TEST_F(TIdTelnetTest, DisconnectRunsThePendingDeliveryAndDropsItsReplies) {
+    const auto peer = ConnectAndAccept();
+    peer.Send(B({0xFF, 0xFD, 1, 'l', 'a', 's', 't'}));
+    ASSERT_TRUE(WaitForQueuedDelivery());
+
+    client_->Disconnect(true);
+    EXPECT_EQ(received_, u"last");
+    EXPECT_FALSE(client_->Connected());
+    EXPECT_EQ(test::ThreadCount(), baseline_threads_);
+    std::string written;
+    EXPECT_TRUE(peer.ReadToEnd(written));
+    EXPECT_EQ(written, "") << "the reply to DO ECHO is dropped";
+}
+
+// A failure inside a delivery goes back to the receiving thread, which ends
+// without a word; the connection itself stays as it was.
+TEST_F(TIdTelnetTest, FailureInsideADeliveryEndsOnlyTheReceivingThread) {
+    const std::function<void(TIdTelnet&, const std::u16string&)> handlers[] = {
+        [](TIdTelnet&, const std::u16string&) { throw Exception(u"handler failed"); },
+        nullptr,  // "OnDataAvailable event is nil."
+    };
+    for (const auto& handler : handlers) {
+        client_->OnDataAvailable = handler;
+        const auto peer = ConnectAndAccept();
+        peer.Send("data");
+        ASSERT_TRUE(WaitForQueuedDelivery());
+        EXPECT_NO_THROW(EXPECT_TRUE(ReceivingThreadGone()));
+        EXPECT_TRUE(client_->Connected());
+        client_->SendCh(u'k');
+        EXPECT_EQ(peer.Read(1), "k");
+        client_->Disconnect(true);
+        queued_ = 0;
+    }
+}
+
+// While the user-interface thread is busy the buffer stops at its bound and
+// TCP holds the rest; afterwards every byte arrives, in order, and the close
+// is still seen.
+TEST_F(TIdTelnetTest, FloodIsBoundedAndArrivesWholeAndInOrder) {
+    constexpr std::size_t kTotal = 8u << 20;
+    std::string flood(kTotal, '\0');
+    for (std::size_t i = 0; i < kTotal; ++i)
+        flood[i] = static_cast<char>(i * 7 % 251);  // no IAC: every byte is data
+    auto peer = ConnectAndAccept();
+    std::jthread flooder([&] {
+        peer.Send(flood);
+        // Read what the client typed first: a close with unread bytes would
+        // be a reset, and the reset would discard what is still in flight.
+        peer.ReadFor(Ms(100));
+        peer.Close();
+    });
+
+    std::size_t checked = 0;
+    std::size_t mismatches = 0;
+    client_->OnDataAvailable = [&](TIdTelnet&, const std::u16string& text) {
+        for (const char16_t ch : text)
+            mismatches += ch != static_cast<unsigned char>(flood[checked++]);
+    };
+
+    // Busy, as provisioning is: SendCh polls the socket on every character,
+    // and goes on for a while once the buffer is full.
+    std::size_t most = 0;
+    const auto type = [&] {
+        client_->SendCh(u'a');
+        most = std::max(most, client_->InputBufferSize());
+    };
+    const auto deadline = Clock::now() + Ms(10000);
+    while (client_->InputBufferSize() < TIdTelnet::InputBufferLimit && Clock::now() < deadline)
+        type();
+    for (const auto until = Clock::now() + Ms(200); Clock::now() < until;)
+        type();
+    EXPECT_EQ(most, TIdTelnet::InputBufferLimit);
+
+    EXPECT_TRUE(PumpUntil([&] { return !client_->Connected(); }, Ms(30000)));
+    flooder.join();
+    EXPECT_EQ(checked, kTotal);
+    EXPECT_EQ(mismatches, 0u);
+    EXPECT_TRUE(ReceivingThreadGone());
+}
+
+}  // namespace
+}  // namespace vindel
