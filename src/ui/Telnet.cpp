@@ -2,6 +2,7 @@
 
 #include "app/QtText.h"
 #include "catalogue/SwitchModels.h"
+#include "common/CodePage.h"
 #include "resources/Pictures.h"
 #include "settings/SettingsFile.h"
 #include "ui/FormStyle.h"
@@ -117,6 +118,21 @@ TForm1::TForm1(QWidget* owner) : TForm(owner) {
     In_box->setFocus();
 
     SetVisible(false, Image1, Image3, Image4, Image5);
+
+    IdTelnet1.Terminal = u"dumb";
+    IdTelnet1.OnDataAvailable = [this](TIdTelnet& sender, const std::u16string& buffer) {
+        IdTelnet1DataAvailable(sender, buffer);
+    };
+}
+
+TForm1::~TForm1() {
+    // Here rather than in the component's own destructor, so that a delivery
+    // run while it waits still finds the window whole.
+    IdTelnet1.Disconnect(true);
+}
+
+void TForm1::IdTelnet1DataAvailable(TIdTelnet& /*Sender*/, const std::u16string& Buffer) {
+    [[maybe_unused]] const std::string discarded = ToAnsi(Buffer);
 }
 
 void TForm1::ShowSetupControls() {

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "app/Form.h"
+#include "net/TIdTelnet.h"
 #include "ui/ComboBox.h"
 #include "ui/Label.h"
 #include "ui/Picture.h"
@@ -19,6 +20,8 @@ class TForm1 final : public TForm {
 
   public:
     explicit TForm1(QWidget* owner);
+    // Closes a connection that is still open, with any delivery pending.
+    ~TForm1() override;
 
     // Shows the 25 controls of the setup view, with its title.
     void ShowSetupControls();
@@ -28,6 +31,8 @@ class TForm1 final : public TForm {
     // Fills the edit boxes from the settings file, then shows the setup view.
     void ShowSetupView();
     void FormActivate() override;
+    // What the switch sends is read and thrown away.
+    void IdTelnet1DataAvailable(TIdTelnet& Sender, const std::u16string& Buffer);
 
     // The controls, in the order they are made; a later one is drawn over an
     // earlier one.
@@ -60,6 +65,7 @@ class TForm1 final : public TForm {
     QLineEdit* Edit2;
     QLineEdit* Edit3;
     TComboBox* Probox;
+    TIdTelnet IdTelnet1;
 };
 
 extern TForm1* Form1;

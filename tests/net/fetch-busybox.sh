@@ -12,7 +12,9 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 # As root, apt warns that its download user can't write here and fetches
 # unsandboxed instead; that is harmless.
-(cd "$work" && apt-get download -q busybox-static)
+# A machine whose package lists were never fetched knows no such package yet.
+(cd "$work" && apt-get download -q busybox-static) ||
+  { apt-get update -q && (cd "$work" && apt-get download -q busybox-static); }
 mkdir -p "$dir"
 dpkg-deb -x "$work"/busybox-static_*.deb "$dir"
 "$dir/bin/busybox" telnetd --help >/dev/null 2>&1 || { echo "no telnetd applet in $dir/bin/busybox" >&2; exit 1; }
