@@ -1,10 +1,15 @@
 #include "ui/Telnet.h"
 
+#include "app/Application.h"
+#include "app/HandlerGuard.h"
 #include "app/QtText.h"
+#include "catalogue/PortNumberTexts.h"
 #include "catalogue/SwitchModels.h"
 #include "common/CodePage.h"
+#include "common/MatrixSetup.h"
 #include "resources/Pictures.h"
 #include "settings/SettingsFile.h"
+#include "ui/Diagram.h"
 #include "ui/FormStyle.h"
 #include "ui/LineEditText.h"
 
@@ -32,6 +37,36 @@ TComboBox* MakeCombo(QWidget* parent, const char* name, QRect geometry) {
     SetFont(*combo, CalibriFont(15), kBlack);
     return combo;
 }
+
+// The first n count texts, for a count box that offers n counts.
+QStringList CountEntries(std::int32_t n) {
+    QStringList entries;
+    for (const std::u16string& text : FirstPortNumberTexts(n))
+        entries << ToQString(text);
+    return entries;
+}
+
+// What the provisioning script needs of this window and its Telnet client.
+class Form1Host final : public ProvisioningHost {
+  public:
+    explicit Form1Host(TForm1& form) : form_(form) {}
+    bool Connected() override { return form_.IdTelnet1.Connected(); }
+    void Connect(const std::u16string& host, std::uint16_t port) override {
+        form_.IdTelnet1.Host = host;
+        form_.IdTelnet1.Port = port;
+        form_.IdTelnet1.Connect();
+    }
+    void SendCh(char16_t ch) override { form_.IdTelnet1.SendCh(ch); }
+    void ShowControllerView() override { form_.ShowControllerView(); }
+    void ShowNotice(const std::u16string& text) override { Application->ShowNotice(text); }
+    void ShowDiagram() override {
+        Form2->show();
+        Form2->activateWindow();
+    }
+
+  private:
+    TForm1& form_;
+};
 
 template <typename... Controls>
 void SetVisible(bool visible, Controls*... controls) {
@@ -119,6 +154,11 @@ TForm1::TForm1(QWidget* owner) : TForm(owner) {
 
     SetVisible(false, Image1, Image3, Image4, Image5);
 
+    connect(Probox, &TComboBox::Change, this, Guarded(this, [this] { ProboxChange(Probox); }));
+    connect(In_box, &TComboBox::Change, this, Guarded(this, [this] { In_boxChange(In_box); }));
+    connect(outbox, &TComboBox::Change, this, Guarded(this, [this] { outboxChange(outbox); }));
+    connect(Button1, &QPushButton::clicked, this, Guarded(this, [this] { Button1Click(Button1); }));
+
     IdTelnet1.Terminal = u"dumb";
     IdTelnet1.OnDataAvailable = [this](TIdTelnet& sender, const std::u16string& buffer) {
         IdTelnet1DataAvailable(sender, buffer);
@@ -159,6 +199,47 @@ void TForm1::ShowSetupView() {
 
 void TForm1::FormActivate() {
     ShowSetupView();
+}
+
+TImage* TForm1::ModelPicture(std::size_t model) const {
+    const std::array<TImage*, 4> pictures = {Image1, Image3, Image4, Image5};
+    return pictures.at(model);
+}
+
+void TForm1::ProboxChange(QObject* /*Sender*/) {
+    const int index = Probox->ItemIndex();
+    SetVisible(false, Image1, Image3, Image4, Image5);
+    if (const SwitchModel* model = FindModelByIndex(index)) {
+        MatrixSetup.PortCount = model->PortCount;
+        Label5->SetCaption(ToQString(model->PortCountText));
+        ModelPicture(static_cast<std::size_t>(index))->show();
+        Label23->SetCaption(ToQString(model->ModelName));
+        Label8->SetCaption(ToQString(model->ModelName));
+        MatrixSetup.ModelName = model->ModelName;
+        Label13->SetCaption(ToQString(model->ControlPortText));
+    }
+    // At least one port is left for an output.
+    In_box->Refill(CountEntries(MatrixSetup.PortCount - 1));
+}
+
+void TForm1::In_boxChange(QObject* /*Sender*/) {
+    MatrixSetup.InputCount = In_box->ItemIndex() + 1;
+    outbox->Refill(CountEntries(MatrixSetup.PortCount - MatrixSetup.InputCount));
+}
+
+void TForm1::outboxChange(QObject* /*Sender*/) {
+    MatrixSetup.OutputCount = outbox->ItemIndex() + 1;
+    In_box->Refill(CountEntries(MatrixSetup.PortCount - MatrixSetup.OutputCount));
+}
+
+void TForm1::Button1Click(QObject* /*Sender*/) {
+    WriteNewSettingsFile(LineEditText(*Edit1), LineEditText(*Edit2), LineEditText(*Edit3));
+    RunProvisioning();
+}
+
+void TForm1::RunProvisioning() {
+    Form1Host host(*this);
+    vindel::RunProvisioning(host, ProvisioningSleep);
 }
 
 }  // namespace vindel

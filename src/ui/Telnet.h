@@ -5,6 +5,7 @@
 
 #include "app/Form.h"
 #include "net/TIdTelnet.h"
+#include "provisioning/Provisioning.h"
 #include "ui/ComboBox.h"
 #include "ui/Label.h"
 #include "ui/Picture.h"
@@ -31,6 +32,19 @@ class TForm1 final : public TForm {
     // Fills the edit boxes from the settings file, then shows the setup view.
     void ShowSetupView();
     void FormActivate() override;
+
+    // The operator picked or typed a model: its texts, its picture, and the
+    // input counts it leaves.
+    void ProboxChange(QObject* Sender);
+    // The input count: the output box offers the ports it leaves.
+    void In_boxChange(QObject* Sender);
+    // The output count: the input box offers the ports it leaves.
+    void outboxChange(QObject* Sender);
+    // "Connect": writes the settings file, then provisions the switch.
+    void Button1Click(QObject* Sender);
+    void RunProvisioning();
+    // The pauses of the script; tests shorten them.
+    Sleeper ProvisioningSleep = SleepFor;
     // What the switch sends is read and thrown away.
     void IdTelnet1DataAvailable(TIdTelnet& Sender, const std::u16string& Buffer);
 
@@ -66,6 +80,10 @@ class TForm1 final : public TForm {
     QLineEdit* Edit3;
     TComboBox* Probox;
     TIdTelnet IdTelnet1;
+
+  private:
+    // The picture of each model on this window, in catalogue order.
+    TImage* ModelPicture(std::size_t model) const;
 };
 
 extern TForm1* Form1;

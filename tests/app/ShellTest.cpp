@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "Driving.h"
 #include "ModalBoxes.h"
 #include "app/Application.h"
 #include "app/HandlerGuard.h"
@@ -40,12 +41,7 @@ class ShellTest : public ::testing::Test {
     }
     void TearDown() override { application_.reset(); }
 
-    static void Activate(QWidget* window) {
-        window->show();
-        window->activateWindow();
-        // The widget layer learns of the activation after the window system.
-        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window; }, 5000));
-    }
+    static void Activate(QWidget* window) { ASSERT_TRUE(testing::Activate(*window)); }
 
     std::unique_ptr<TApplication> application_;
     CountingForm* main_ = nullptr;

@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QTest>
+
+#include "Driving.h"
 
 namespace vindel {
 namespace {
@@ -49,11 +50,7 @@ TEST_F(ComboBoxTest, TypingCompletesToTheFirstEntryAndRaisesItsPosition) {
 }
 
 TEST_F(ComboBoxTest, PickingFromTheListRaisesItsPosition) {
-    box_.showPopup();
-    QAbstractItemView* list = box_.view();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
-    const QRect row = list->visualRect(list->model()->index(2, 0));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+    testing::PickEntry(box_, 2);
     EXPECT_EQ(box_.currentText(), "SG300-28");
     EXPECT_EQ(changes_, std::vector<int>{2});
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include "Driving.h"
 #include "app/Application.h"
 #include "common/MatrixSetup.h"
 #include "ui/Diagram.h"
@@ -22,11 +23,7 @@ class DiagramTest : public ::testing::Test {
     void TearDown() override { application_.reset(); }
 
     // Shows the diagram window and waits until it has become active.
-    static void ShowDiagram() {
-        Form2->show();
-        Form2->activateWindow();
-        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == Form2; }, 5000));
-    }
+    static void ShowDiagram() { ASSERT_TRUE(testing::Activate(*Form2)); }
 
     static QString VisiblePicture() {
         QString shown;
@@ -69,9 +66,7 @@ TEST_F(DiagramTest, ShowsThePortsOfTheSetup) {
         MatrixSetup.InputCount = c.inputs;
         MatrixSetup.OutputCount = c.outputs;
         // Back to the main window and again to the diagram: a new activation.
-        Form1->show();
-        Form1->activateWindow();
-        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == Form1; }, 5000));
+        ASSERT_TRUE(testing::Activate(*Form1));
         ShowDiagram();
         EXPECT_EQ(VisiblePicture(), c.picture);
         EXPECT_EQ(Form2->Label4->text(), c.modelLabel);

@@ -1,0 +1,94 @@
+#include "provisioning/Provisioning.h"
+
+#include <thread>
+
+#include "catalogue/CommandTables.h"
+#include "common/CodePage.h"
+#include "common/Exception.h"
+#include "common/MatrixSetup.h"
+#include "common/Text.h"
+#include "net/EIdException.h"
+#include "settings/SettingsFile.h"
+
+namespace vindel {
+namespace {
+
+using std::chrono::milliseconds;
+
+constexpr std::uint16_t kTelnetPort = 23;
+constexpr std::int64_t kMostInputs = kVlanSlots;
+constexpr std::int64_t kMostPorts = kInterfaceSlots;
+
+// Counts beyond the command tables (a hand-edited settings file can hold
+// them) are refused in plain words before anything is typed.
+void CheckCounts(const TMatrixSetup& setup) {
+    const std::int64_t inputs = setup.InputCount;
+    const std::int64_t outputs = setup.OutputCount;
+    if (inputs >= 0 && inputs <= kMostInputs && outputs >= 0 && inputs + outputs <= kMostPorts) {
+        return;
+    }
+    throw Exception(u"The setup asks for " + DecimalText(inputs) + u" input ports and " +
+                    DecimalText(outputs) + u" output ports, but the switch takes 0 to " +
+                    DecimalText(kMostInputs) + u" input ports and at most " +
+                    DecimalText(kMostPorts) + u" input and output ports together");
+}
+
+}  // namespace
+
+void SleepFor(milliseconds pause) {
+    std::this_thread::sleep_for(pause);
+}
+
+void TypeLine(ProvisioningHost& host, std::u16string_view text) {
+    if (!host.Connected()) {
+        throw EIdConnClosedGracefully(u"Connection Closed Gracefully.");
+    }
+    for (const char byte : ToAnsi(text)) {
+        host.SendCh(
+            static_cast<char16_t>(static_cast<std::int16_t>(static_cast<signed char>(byte))));
+    }
+    host.SendCh(13);
+}
+
+void RunProvisioning(ProvisioningHost& host, const Sleeper& sleep) {
+    if (host.Connected())
+        return;
+    host.ShowControllerView();
+    host.ShowNotice(u"Please watting few minute!");
+    LoadMatrixSetup();
+    CheckCounts(MatrixSetup);
+    host.Connect(MatrixSetup.HostAddress, kTelnetPort);
+    sleep(milliseconds(1000));
+
+    TypeLine(host, MatrixSetup.LoginName);
+    TypeLine(host, MatrixSetup.LoginPassword);
+    TypeLine(host, ConfigCommand);
+    const auto inputs = static_cast<std::size_t>(MatrixSetup.InputCount);
+    const auto outputs = static_cast<std::size_t>(MatrixSetup.OutputCount);
+    for (std::size_t i = 0; i < inputs; ++i) {
+        TypeLine(host, VlanCommands()[i]);
+    }
+    for (std::size_t i = 0; i < inputs; ++i) {
+        TypeLine(host, InterfaceCommands()[i]);
+        TypeLine(host, NativeVlanCommands()[i]);
+    }
+    // Every output takes the first input's VLAN.
+    for (std::size_t p = inputs; p < inputs + outputs; ++p) {
+        TypeLine(host, InterfaceCommands()[p]);
+        TypeLine(host, NativeVlanCommands()[0]);
+        sleep(milliseconds(500));
+    }
+    TypeLine(host, ExitCommand);
+    TypeLine(host, ExitCommand);
+    TypeLine(host, SaveConfigCommand);
+    sleep(milliseconds(500));
+    TypeLine(host, ConfirmAnswer);
+    sleep(milliseconds(5000));
+    TypeLine(host, ConfigCommand);
+
+    host.ShowNotice(u"Setup Complete!");
+    MarkSetupComplete();
+    host.ShowDiagram();
+}
+
+}  // namespace vindel

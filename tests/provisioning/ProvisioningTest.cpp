@@ -1,0 +1,255 @@
+#include "provisioning/Provisioning.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <numeric>
+
+#include "common/Exception.h"
+#include "common/MatrixSetup.h"
+#include "common/Text.h"
+#include "net/EIdException.h"
+#include "settings/SettingsFile.h"
+
+namespace vindel {
+namespace {
+
+namespace fs = std::filesystem;
+using std::chrono::milliseconds;
+
+class Field final : public TextField {
+  public:
+    explicit Field(std::u16string text) : text_(std::move(text)) {}
+    std::u16string Text() const override { return text_; }
+    void SetText(const std::u16string& text) override { text_ = text; }
+
+  private:
+    std::u16string text_;
+};
+
+// Stands in for the main window and its Telnet client, and keeps what the
+// script did: the lines typed, the pauses after each line, the other calls.
+class RecordingHost final : public ProvisioningHost {
+  public:
+    bool Connected() override {
+        return connected && (closeAfterChars < 0 || sent < closeAfterChars);
+    }
+    void Connect(const std::u16string& host, std::uint16_t port) override {
+        calls.push_back("connect " + ToUtf8(host) + ":" + std::to_string(port));
+        if (refuse)
+            throw Exception(u"Socket Error # 10061\r\nConnection refused.");
+        connected = true;
+    }
+    void SendCh(char16_t ch) override {
+        ++sent;
+        characters.push_back(ch);
+        if (ch != 13) {
+            current += ch;
+            return;
+        }
+        lines.push_back(current);
+        current.clear();
+    }
+    void ShowControllerView() override { calls.push_back("controller view"); }
+    void ShowNotice(const std::u16string& text) override {
+        calls.push_back("notice " + ToUtf8(text));
+        if (onNotice)
+            onNotice();
+    }
+    void ShowDiagram() override { calls.push_back("diagram"); }
+
+    Sleeper Sleep() {
+        return [this](milliseconds pause) { pauses.emplace_back(lines.size(), pause.count()); };
+    }
+    long long TotalPause() const {
+        return std::accumulate(pauses.begin(), pauses.end(), 0LL,
+                               [](long long sum, const auto& p) { return sum + p.second; });
+    }
+
+    bool connected = false;
+    bool refuse = false;
+    int closeAfterChars = -1;
+    int sent = 0;
+    std::function<void()> onNotice;
+    std::vector<std::string> calls;
+    std::u16string characters;
+    std::u16string current;
+    std::vector<std::u16string> lines;
+    std::vector<std::pair<std::size_t, long long>> pauses;  // lines typed before it, length
+};
+
+class ProvisioningTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        previous_ = fs::current_path();
+        directory_ =
+            fs::temp_directory_path() / ("vindel-provisioning-" + std::to_string(::getpid()));
+        fs::remove_all(directory_);
+        fs::create_directories(directory_);
+        fs::current_path(directory_);
+        MatrixSetup = {};
+        SettingsList.Clear();
+    }
+    void TearDown() override {
+        fs::current_path(previous_);
+        fs::remove_all(directory_);
+    }
+
+    // What the Connect button writes before provisioning starts.
+    static void WriteSettings(int inputs, int outputs, std::u16string login = u"admin",
+                              std::u16string password = u"secret") {
+        MatrixSetup.ModelName = u"SG300-52";
+        MatrixSetup.InputCount = inputs;
+        MatrixSetup.OutputCount = outputs;
+        WriteNewSettingsFile(Field(u"192.168.1.254"), Field(std::move(login)),
+                             Field(std::move(password)));
+    }
+    static std::string FirstLine() {
+        std::ifstream in(kSettingsFileName);
+        std::string line;
+        std::getline(in, line);
+        return line;
+    }
+
+    fs::path previous_;
+    fs::path directory_;
+};
+
+TEST_F(ProvisioningTest, TypesTheExampleLineForLineWithItsPauses) {
+    WriteSettings(2, 3);
+    RecordingHost host;
+    std::vector<std::string> firstLineAtEachNotice;
+    host.onNotice = [&] { firstLineAtEachNotice.push_back(FirstLine()); };
+    RunProvisioning(host, host.Sleep());
+
+    const std::vector<std::u16string> expected = {u"admin",
+                                                  u"secret",
+                                                  u"config",
+                                                  u"vlan 2",
+                                                  u"vlan 3",
+                                                  u"interface gi1",
+                                                  u"switchport trunk native vlan 2",
+                                                  u"interface gi2",
+                                                  u"switchport trunk native vlan 3",
+                                                  u"interface gi3",
+                                                  u"switchport trunk native vlan 2",
+                                                  u"interface gi4",
+                                                  u"switchport trunk native vlan 2",
+                                                  u"interface gi5",
+                                                  u"switchport trunk native vlan 2",
+                                                  u"exit",
+                                                  u"exit",
+                                                  u"copy running-config startup-config",
+                                                  u"Y",
+                                                  u"config"};
+    EXPECT_EQ(host.lines, expected);
+    const std::vector<std::pair<std::size_t, long long>> pauses = {
+        {0, 1000}, {11, 500}, {13, 500}, {15, 500}, {18, 500}, {19, 5000}};
+    EXPECT_EQ(host.pauses, pauses);
+    EXPECT_EQ(host.calls, (std::vector<std::string>{
+                              "controller view", "notice Please watting few minute!",
+                              "connect 192.168.1.254:23", "notice Setup Complete!", "diagram"}));
+    // Marked only once the operator has closed "Setup Complete!".
+    EXPECT_EQ(firstLineAtEachNotice, (std::vector<std::string>{"0\r", "0\r"}));
+    EXPECT_EQ(FirstLine(), "1\r");
+}
+
+TEST_F(ProvisioningTest, LineCountsAndPausesFollowTheCounts) {
+    struct Case {
+        int inputs, outputs;
+    };
+    for (const Case c :
+         {Case{0, 0}, Case{0, 3}, Case{4, 4}, Case{50, 1}, Case{1, 50}, Case{0, 10}}) {
+        SCOPED_TRACE(std::to_string(c.inputs) + " x " + std::to_string(c.outputs));
+        WriteSettings(c.inputs, c.outputs);
+        RecordingHost host;
+        RunProvisioning(host, host.Sleep());
+        ASSERT_EQ(host.lines.size(), 8u + 3u * c.inputs + 2u * c.outputs);
+        EXPECT_EQ(host.TotalPause(), 6500 + 500 * c.outputs);
+        const std::size_t firstOutput = 3 + 3 * c.inputs;
+        for (int j = 0; j < c.outputs; ++j) {
+            EXPECT_EQ(host.lines[firstOutput + 2 * j],
+                      u"interface gi" + DecimalText(c.inputs + j + 1));
+            EXPECT_EQ(host.lines[firstOutput + 2 * j + 1], u"switchport trunk native vlan 2");
+        }
+        if (c.inputs == 50) {
+            EXPECT_EQ(host.lines[3 + 49], u"vlan 51");
+            EXPECT_EQ(host.lines[3 + 50 + 2 * 49], u"interface gi50");
+            EXPECT_EQ(host.lines[3 + 50 + 2 * 49 + 1], u"switchport trunk native vlan 51");
+        }
+    }
+}
+
+TEST_F(ProvisioningTest, TypeLineHandsOverSignExtendedBytes) {
+    RecordingHost host;
+    host.connected = true;
+    TypeLine(host, u"p\u00E9\u0416");
+    TypeLine(host, u"");
+    EXPECT_EQ(host.characters, (std::u16string{u'p', 0xFFE9, u'?', 13, 13}));
+}
+
+TEST_F(ProvisioningTest, DoesNothingWhileConnected) {
+    WriteSettings(2, 2);
+    RecordingHost host;
+    host.connected = true;
+    RunProvisioning(host, host.Sleep());
+    EXPECT_TRUE(host.calls.empty());
+    EXPECT_TRUE(host.characters.empty());
+    EXPECT_EQ(FirstLine(), "0\r");
+}
+
+TEST_F(ProvisioningTest, CountsBeyondTheTablesAreRefusedBeforeConnecting) {
+    for (const auto& [inputs, outputs] : {std::pair{51, 0}, {-1, 2}, {2, -1}, {40, 12}, {50, 50}}) {
+        SCOPED_TRACE(std::to_string(inputs) + " x " + std::to_string(outputs));
+        WriteSettings(inputs, outputs);
+        RecordingHost host;
+        EXPECT_THROW(RunProvisioning(host, host.Sleep()), Exception);
+        EXPECT_EQ(host.calls, (std::vector<std::string>{"controller view",
+                                                        "notice Please watting few minute!"}));
+        EXPECT_TRUE(host.characters.empty());
+    }
+    WriteSettings(40, 12);
+    RecordingHost host;
+    try {
+        RunProvisioning(host, host.Sleep());
+        FAIL() << "counts beyond the tables were accepted";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(),
+                  u"The setup asks for 40 input ports and 12 output ports, but the switch takes 0 "
+                  u"to 50 input ports and at most 51 input and output ports together");
+    }
+}
+
+TEST_F(ProvisioningTest, ClosedConnectionFailsInsteadOfCompleting) {
+    WriteSettings(2, 3);
+    RecordingHost host;
+    host.closeAfterChars = 20;  // the switch goes away during the VLAN lines
+    try {
+        RunProvisioning(host, host.Sleep());
+        FAIL() << "completed on a closed connection";
+    } catch (const EIdConnClosedGracefully& e) {
+        EXPECT_EQ(e.Message(), u"Connection Closed Gracefully.");
+    }
+    EXPECT_EQ(host.calls.back(), "connect 192.168.1.254:23");
+    EXPECT_EQ(FirstLine(), "0\r");
+}
+
+TEST_F(ProvisioningTest, FailuresBeforeTypingLeaveTheFileUnmarked) {
+    WriteSettings(2, 3);
+    RecordingHost refused;
+    refused.refuse = true;
+    EXPECT_THROW(RunProvisioning(refused, refused.Sleep()), Exception);
+    EXPECT_TRUE(refused.characters.empty());
+    EXPECT_EQ(refused.calls.front(), "controller view");
+    EXPECT_EQ(FirstLine(), "0\r");
+
+    std::ofstream(kSettingsFileName, std::ios::binary) << "0\r\nSG300-10\r\nabc\r\n";
+    RecordingHost unreadable;
+    EXPECT_THROW(RunProvisioning(unreadable, unreadable.Sleep()), EConvertError);
+    EXPECT_EQ(unreadable.calls.size(), 2u);  // no connect
+}
+
+}  // namespace
+}  // namespace vindel

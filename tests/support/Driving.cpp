@@ -1,0 +1,34 @@
+#include "Driving.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QTest>
+
+namespace vindel::testing {
+
+void PickEntry(QComboBox& box, int row) {
+    box.showPopup();
+    QAbstractItemView* list = box.view();
+    if (!QTest::qWaitForWindowExposed(list->window()))
+        return;
+    const QModelIndex entry = list->model()->index(row, 0);
+    list->scrollTo(entry);  // the list shows eight entries at a time
+    const QRect rect = list->visualRect(entry);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+QStringList Entries(const QComboBox& box) {
+    QStringList entries;
+    for (int i = 0; i < box.count(); ++i)
+        entries << box.itemText(i);
+    return entries;
+}
+
+bool Activate(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    // The widget layer learns of the activation after the window system.
+    return QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }, 5000);
+}
+
+}  // namespace vindel::testing
