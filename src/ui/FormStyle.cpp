@@ -22,6 +22,10 @@ QFont CalibriFont(int pixelHeight, FontStyle style) {
     font.setPixelSize(pixelHeight);
     font.setBold(style != FontStyle::Regular);
     font.setItalic(style == FontStyle::BoldItalic);
+    // Whole-pixel glyph advances, as the windows were laid out with: the value
+    // labels sit over runs of spaces in the sentences, and fractional
+    // advances would let the sentences drift under them.
+    font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
 

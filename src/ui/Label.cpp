@@ -1,7 +1,6 @@
 #include "ui/Label.h"
 
-#include <QFontMetricsF>
-#include <cmath>
+#include <QFontMetrics>
 
 #include "ui/FormStyle.h"
 
@@ -26,13 +25,9 @@ void TLabel::SetCaption(const QString& caption) {
 }
 
 QSize TLabel::MeasureText(const QFont& font, const QString& text) {
-    const QFontMetricsF metrics(font);
-    const QString measured = text.isEmpty() ? QStringLiteral(" ") : text;
-    long width = 0;
-    for (const QChar ch : measured) {
-        width += std::lround(metrics.horizontalAdvance(ch));
-    }
-    return {static_cast<int>(width), QFontMetrics(font).height()};
+    const QFontMetrics metrics(font);
+    return {metrics.horizontalAdvance(text.isEmpty() ? QStringLiteral(" ") : text),
+            metrics.height()};
 }
 
 }  // namespace vindel

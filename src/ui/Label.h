@@ -15,9 +15,7 @@ class TLabel final : public QLabel {
 
     void SetCaption(const QString& caption);
 
-    // The size a label takes for a text: the width adds up each character's
-    // advance rounded to whole pixels, as the layout was designed with; an
-    // empty text measures as one space.
+    // The size a label takes for a text; an empty text measures as one space.
     static QSize MeasureText(const QFont& font, const QString& text);
 };
 

@@ -1,0 +1,62 @@
+// Draws Vindel's two windows as the operator sees them and saves them as
+// PNG files for the documentation. Run it under a real display (the script
+// scripts/screenshots.sh starts one with Xvfb), in a scratch directory.
+//
+//   vindel-screenshots OUTPUT_DIR
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTest>
+#include <cstdio>
+
+#include "app/Application.h"
+#include "common/MatrixSetup.h"
+#include "ui/Diagram.h"
+#include "ui/Telnet.h"
+
+namespace {
+
+bool Save(QWidget& window, const QString& path) {
+    window.show();
+    window.activateWindow();
+    (void)QTest::qWaitForWindowExposed(&window);
+    QTest::qWait(300);  // let the window system finish drawing
+    if (!window.grab().save(path)) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("wrote %s\n", qPrintable(path));
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication qt(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: vindel-screenshots OUTPUT_DIR\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    vindel::TApplication application(qt);
+    application.CreateForm(vindel::Form1);
+    application.CreateForm(vindel::Form2);
+    using vindel::Form1;
+    using vindel::Form2;
+
+    bool ok = Save(*Form1, out.filePath("main-window.png"));
+
+    // A model and counts chosen, as the operator would before "Connect".
+    Form1->Probox->setCurrentIndex(0);
+    Form1->ProboxChange(Form1->Probox);
+    Form1->In_box->setCurrentIndex(3);
+    Form1->In_boxChange(Form1->In_box);
+    Form1->outbox->setCurrentIndex(3);
+    Form1->outboxChange(Form1->outbox);
+    ok = Save(*Form1, out.filePath("main-window-model.png")) && ok;
+
+    vindel::MatrixSetup.InputCount = 4;
+    vindel::MatrixSetup.OutputCount = 4;
+    ok = Save(*Form2, out.filePath("diagram-window.png")) && ok;
+    return ok ? 0 : 1;
+}
