@@ -5,13 +5,10 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <net/if.h>
 #include <netinet/in.h>
 #include <poll.h>
-#include <sched.h>
 #include <signal.h>
 #include <spawn.h>
-#include <sys/ioctl.h>
 #include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -20,7 +17,6 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <functional>
 #include <mutex>
@@ -30,6 +26,7 @@
 #include <vector>
 
 #include "LoopbackServer.h"
+#include "SkipOrFail.h"
 #include "common/MainThreadQueue.h"
 #include "net/TIdTelnet.h"
 
@@ -43,36 +40,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr std::uint16_t kTelnetPort = 23;
 const std::string kDumbReply = {'\xff', '\xfa', 24, 0, 'd', 'u', 'm', 'b', '\xff', '\xf0'};
-
-bool WriteFile(const char* path, const std::string& text) {
-    std::ofstream out(path);
-    out << text;
-    return bool(out.flush());
-}
-
-// Moves this process into a network namespace of its own and brings its
-// loopback up (what `unshare -n` and `ip link set lo up` do). Unprivileged,
-// a user namespace comes with it. Gives the reason when that isn't possible.
-std::string EnterPrivateNetwork() {
-    if (unshare(CLONE_NEWNET) != 0) {
-        const uid_t uid = getuid();
-        const gid_t gid = getgid();
-        if (unshare(CLONE_NEWUSER | CLONE_NEWNET) != 0)
-            return std::string("unshare: ") + std::strerror(errno);
-        if (!WriteFile("/proc/self/setgroups", "deny") ||
-            !WriteFile("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1") ||
-            !WriteFile("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1"))
-            return "cannot map the user namespace";
-    }
-    const int s = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    ifreq lo{};
-    std::strncpy(lo.ifr_name, "lo", IFNAMSIZ - 1);
-    const bool up = s >= 0 && ioctl(s, SIOCGIFFLAGS, &lo) == 0 &&
-                    (lo.ifr_flags = short(lo.ifr_flags | IFF_UP), ioctl(s, SIOCSIFFLAGS, &lo) == 0);
-    if (s >= 0)
-        close(s);
-    return up ? "" : "cannot bring up the loopback";
-}
 
 // A server process in a process group of its own, ended with that group.
 class ServerProcess final {
@@ -294,24 +261,12 @@ std::vector<std::string> ExpectedReplies(const std::vector<std::string>& request
     return replies;
 }
 
-bool RequirePeers() {
-    const char* require = std::getenv("VINDEL_REQUIRE_REAL_PEERS");
-    return require != nullptr && std::string(require) == "1";
-}
-
-#define SKIP_OR_FAIL(why)      \
-    do {                       \
-        if (RequirePeers())    \
-            FAIL() << (why);   \
-        GTEST_SKIP() << (why); \
-    } while (false)
-
 class RealPeersTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        const std::string why = EnterPrivateNetwork();
+        const std::string why = testing::EnterPrivateNetwork();
         if (!why.empty())
-            SKIP_OR_FAIL("no private network namespace: " + why);
+            VINDEL_SKIP_OR_FAIL("no private network namespace: " + why);
         prctl(PR_SET_CHILD_SUBREAPER, 1);
     }
 
@@ -351,7 +306,7 @@ TEST_F(RealPeersTest, BusyboxTelnetdGetsTheTableReplies) {
     if (busybox == nullptr)
         busybox = VINDEL_BUSYBOX_PATH;
     if (access(busybox, X_OK) != 0)
-        SKIP_OR_FAIL("no busybox with telnetd; tests/net/fetch-busybox.sh fetches one");
+        VINDEL_SKIP_OR_FAIL("no busybox with telnetd; tests/net/fetch-busybox.sh fetches one");
     const ServerProcess server(
         {busybox, "telnetd", "-F", "-p", std::to_string(kTelnetPort), "-l", "/bin/cat"});
     ASSERT_TRUE(server.Started());
@@ -367,7 +322,7 @@ TEST_F(RealPeersTest, BusyboxTelnetdGetsTheTableReplies) {
 
 TEST_F(RealPeersTest, InetutilsTelnetdGetsTheTableRepliesAndTerminalTypeDumb) {
     if (access("/usr/sbin/telnetd", X_OK) != 0 || access("/usr/bin/tcpserver", X_OK) != 0)
-        SKIP_OR_FAIL("inetutils-telnetd or ucspi-tcp is not installed");
+        VINDEL_SKIP_OR_FAIL("inetutils-telnetd or ucspi-tcp is not installed");
     const ServerProcess server({"/usr/bin/tcpserver", "-R", "-H", "-l", "localhost", "127.0.0.1",
                                 std::to_string(kTelnetPort), "/usr/sbin/telnetd", "-h", "-E",
                                 "/bin/cat"});

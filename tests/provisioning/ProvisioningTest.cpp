@@ -7,6 +7,7 @@
 #include <fstream>
 #include <numeric>
 
+#include "ScratchDirectory.h"
 #include "common/Exception.h"
 #include "common/MatrixSetup.h"
 #include "common/Text.h"
@@ -16,7 +17,6 @@
 namespace vindel {
 namespace {
 
-namespace fs = std::filesystem;
 using std::chrono::milliseconds;
 
 class Field final : public TextField {
@@ -83,18 +83,8 @@ class RecordingHost final : public ProvisioningHost {
 class ProvisioningTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        previous_ = fs::current_path();
-        directory_ =
-            fs::temp_directory_path() / ("vindel-provisioning-" + std::to_string(::getpid()));
-        fs::remove_all(directory_);
-        fs::create_directories(directory_);
-        fs::current_path(directory_);
         MatrixSetup = {};
         SettingsList.Clear();
-    }
-    void TearDown() override {
-        fs::current_path(previous_);
-        fs::remove_all(directory_);
     }
 
     // What the Connect button writes before provisioning starts.
@@ -113,8 +103,7 @@ class ProvisioningTest : public ::testing::Test {
         return line;
     }
 
-    fs::path previous_;
-    fs::path directory_;
+    testing::ScratchDirectory scratch_{"provisioning"};
 };
 
 TEST_F(ProvisioningTest, TypesTheExampleLineForLineWithItsPauses) {

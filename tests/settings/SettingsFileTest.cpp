@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "ScratchDirectory.h"
 #include "common/Exception.h"
 #include "common/MatrixSetup.h"
 #include "settings/FileAccess.h"
@@ -35,17 +36,8 @@ class Field final : public TextField {
 class SettingsFileTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        previous_ = fs::current_path();
-        directory_ = fs::temp_directory_path() / ("vindel-settings-" + std::to_string(::getpid()));
-        fs::remove_all(directory_);
-        fs::create_directories(directory_);
-        fs::current_path(directory_);
         MatrixSetup = {};
         SettingsList.Clear();
-    }
-    void TearDown() override {
-        fs::current_path(previous_);
-        fs::remove_all(directory_);
     }
 
     static void WriteFile(const std::string& bytes) {
@@ -65,8 +57,8 @@ class SettingsFileTest : public ::testing::Test {
     }
     fs::path FilePath() const { return directory_ / kSettingsFileName; }
 
-    fs::path previous_;
-    fs::path directory_;
+    testing::ScratchDirectory scratch_{"settings"};
+    const fs::path& directory_ = scratch_.path();
 };
 
 template <typename Kind, typename Action>

@@ -8,6 +8,7 @@
 
 #include "Driving.h"
 #include "ModalBoxes.h"
+#include "ScratchDirectory.h"
 #include "app/Application.h"
 #include "common/MatrixSetup.h"
 #include "settings/SettingsFile.h"
@@ -18,7 +19,6 @@
 namespace vindel {
 namespace {
 
-namespace fs = std::filesystem;
 using testing::Entries;
 using testing::PickEntry;
 
@@ -33,11 +33,6 @@ QStringList Counts(int n) {
 class SetupChoicesTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        previous_ = fs::current_path();
-        directory_ = fs::temp_directory_path() / ("vindel-choices-" + std::to_string(::getpid()));
-        fs::remove_all(directory_);
-        fs::create_directories(directory_);
-        fs::current_path(directory_);
         MatrixSetup = {};
         SettingsList.Clear();
         application_ = std::make_unique<TApplication>(*qApp);
@@ -45,11 +40,7 @@ class SetupChoicesTest : public ::testing::Test {
         application_->CreateForm(Form2);
         ASSERT_TRUE(testing::Activate(*Form1));
     }
-    void TearDown() override {
-        application_.reset();
-        fs::current_path(previous_);
-        fs::remove_all(directory_);
-    }
+    void TearDown() override { application_.reset(); }
 
     static QString VisiblePictures() {
         QString shown;
@@ -60,8 +51,7 @@ class SetupChoicesTest : public ::testing::Test {
         return shown;
     }
 
-    fs::path previous_;
-    fs::path directory_;
+    testing::ScratchDirectory scratch_{"choices"};
     std::unique_ptr<TApplication> application_;
 };
 

@@ -1,0 +1,100 @@
+// vindel-switch-sim: the simulated switch on its own, for trying Vindel
+// without hardware. Runs until SIGINT or SIGTERM.
+#include <signal.h>
+
+#include <charconv>
+#include <cstdio>
+#include <exception>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "RecordFile.h"
+#include "SimulatedSwitch.h"
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: vindel-switch-sim [--address A.B.C.D] [--port N] [--profile P] [--record FILE]\n"
+    "  --address  IPv4 address to listen on (default 127.0.0.1)\n"
+    "  --port     TCP port (default 23; 0 lets the system pick one)\n"
+    "  --profile  silent, negotiating (default) or slow\n"
+    "  --record   write every received byte to FILE, one line per read:\n"
+    "             milliseconds since the connect, then the bytes in hex\n";
+
+struct Arguments {
+    vindel::SimulatedSwitch::Options options;
+    std::string record;
+};
+
+std::optional<Arguments> Parse(int argc, char** argv) {
+    Arguments args;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view name = argv[i];
+        if (name == "--help" || name == "-h" || i + 1 >= argc)
+            return std::nullopt;
+        const std::string_view value = argv[++i];
+        if (name == "--address") {
+            args.options.address = value;
+        } else if (name == "--port") {
+            unsigned port = 0;
+            const auto [end, error] = std::from_chars(value.begin(), value.end(), port);
+            if (error != std::errc() || end != value.end() || port > 65535)
+                return std::nullopt;
+            args.options.port = static_cast<std::uint16_t>(port);
+        } else if (name == "--profile") {
+            const auto profile = vindel::ParseSwitchProfile(value);
+            if (!profile)
+                return std::nullopt;
+            args.options.profile = *profile;
+        } else if (name == "--record") {
+            args.record = value;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return args;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::optional<Arguments> args = Parse(argc, argv);
+    if (!args) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    // Blocked before the switch's thread exists, so that it inherits the
+    // mask and the signals wait for sigwait below.
+    sigset_t stop_signals;
+    sigemptyset(&stop_signals);
+    sigaddset(&stop_signals, SIGINT);
+    sigaddset(&stop_signals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stop_signals, nullptr);
+
+    try {
+        std::unique_ptr<vindel::RecordFile> record;
+        if (!args->record.empty()) {
+            record = std::make_unique<vindel::RecordFile>(args->record);
+            args->options.on_received = [&record](const vindel::ReceivedChunk& chunk) {
+                record->Write(chunk);
+            };
+        }
+        vindel::SimulatedSwitch sim(args->options);
+        std::cout << "vindel-switch-sim: listening on " << sim.Address() << ':' << sim.Port()
+                  << ", profile " << vindel::SwitchProfileName(sim.Profile()) << std::endl;
+        int signal = 0;
+        sigwait(&stop_signals, &signal);
+        sim.Stop();
+        if (!sim.Error().empty())
+            std::cerr << "vindel-switch-sim: " << sim.Error() << '\n';
+        std::cout << "vindel-switch-sim: stopped, " << sim.Connections() << " connection(s)"
+                  << std::endl;
+    } catch (const std::exception& e) {
+        std::cerr << "vindel-switch-sim: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
