@@ -4,9 +4,15 @@
 #include <QApplication>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 namespace vindel::testing {
 
 void PickEntry(QComboBox& box, int row) {
+    if (row < 0 || row >= box.count()) {
+        ADD_FAILURE() << box.objectName().toStdString() << " has no entry " << row;
+        return;
+    }
     box.showPopup();
     QAbstractItemView* list = box.view();
     if (!QTest::qWaitForWindowExposed(list->window()))

@@ -1,0 +1,251 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <cstdlib>
+#include <fstream>
+
+#include "Driving.h"
+#include "ModalBoxes.h"
+#include "PrivateNetwork.h"
+#include "ScratchDirectory.h"
+#include "SimulatedSwitch.h"
+#include "SkipOrFail.h"
+#include "app/Application.h"
+#include "common/MatrixSetup.h"
+#include "settings/SettingsFile.h"
+#include "ui/Diagram.h"
+#include "ui/Telnet.h"
+
+namespace vindel {
+namespace {
+
+using std::chrono::milliseconds;
+using testing::ModalBoxAcceptor;
+using testing::PickEntry;
+
+// Set by main before anything else runs: empty once the test is in its own
+// network, where 127.0.0.1 port 23 is ours.
+std::string privateNetworkFailure = "not tried";
+
+std::string FirstLineOfSettings() {
+    std::ifstream in(kSettingsFileName);
+    std::string line;
+    std::getline(in, line);
+    return line;
+}
+
+std::string Lines(std::initializer_list<const char*> lines) {
+    std::string bytes;
+    for (const char* line : lines)
+        bytes += std::string(line) + "\r\n";
+    return bytes;
+}
+
+// The real windows, real message boxes pressed by a timer, and the simulated
+// switch on 127.0.0.1 port 23.
+class EndToEndTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!privateNetworkFailure.empty()) {
+            VINDEL_SKIP_OR_FAIL("no private network: " + privateNetworkFailure);
+        }
+        MatrixSetup = {};
+        SettingsList.Clear();
+        application_ = std::make_unique<TApplication>(*qApp);
+        application_->CreateForm(Form1);
+        application_->CreateForm(Form2);
+        ASSERT_TRUE(testing::Activate(*Form1));
+    }
+    void TearDown() override { application_.reset(); }
+
+  public:
+    // Makes the operator's choices on the main window.
+    static void Choose(int model, int inputs, int outputs, const QString& address = "127.0.0.1") {
+        PickEntry(*Form1->Probox, model);
+        if (inputs > 0) {
+            PickEntry(*Form1->In_box, inputs - 1);
+        } else {
+            QTest::keyClicks(Form1->In_box, "0");  // no input: typed, not picked
+        }
+        if (outputs > 0)
+            PickEntry(*Form1->outbox, outputs - 1);
+        for (auto [edit, text] : {std::pair{Form1->Edit1, address},
+                                  {Form1->Edit2, QString("admin")},
+                                  {Form1->Edit3, QString("secret")}}) {
+            edit->clear();
+            QTest::keyClicks(edit, text);
+        }
+    }
+
+    // Shortens the script's pauses, for the runs whose timing doesn't matter.
+    static void HurryPauses() {
+        Form1->ProvisioningSleep = [](milliseconds pause) { SleepFor(pause / 20); };
+    }
+
+  protected:
+    static QStringList Texts(const ModalBoxAcceptor& boxes) {
+        QStringList texts;
+        for (const auto& box : boxes.boxes())
+            texts << box.text;
+        return texts;
+    }
+
+    testing::ScratchDirectory scratch_{"e2e"};
+    std::unique_ptr<TApplication> application_;
+};
+
+TEST_F(EndToEndTest, ProvisionsTheSwitchAndAnswersItsOptionsOnlyAtTheEnd) {
+    SimulatedSwitch sim({});
+    Choose(0, 2, 3);
+
+    const std::string script = Lines({"admin",
+                                      "secret",
+                                      "config",
+                                      "vlan 2",
+                                      "vlan 3",
+                                      "interface gi1",
+                                      "switchport trunk native vlan 2",
+                                      "interface gi2",
+                                      "switchport trunk native vlan 3",
+                                      "interface gi3",
+                                      "switchport trunk native vlan 2",
+                                      "interface gi4",
+                                      "switchport trunk native vlan 2",
+                                      "interface gi5",
+                                      "switchport trunk native vlan 2",
+                                      "exit",
+                                      "exit",
+                                      "copy running-config startup-config",
+                                      "Y",
+                                      "config"});
+    std::string sentWhileBoxOpen;
+    std::string firstLineWhileBoxOpen;
+    ModalBoxAcceptor boxes([&](const testing::ShownBox& box) {
+        if (box.text != "Setup Complete!")
+            return;
+        firstLineWhileBoxOpen = FirstLineOfSettings();
+        // The box's own loop runs the delivery that waited: the replies go
+        // out now, and only now.
+        (void)QTest::qWaitFor([&] { return sim.ReceivedBytes().size() > script.size() + 15; },
+                              5000);
+        sentWhileBoxOpen = sim.ReceivedBytes();
+    });
+    Form1->Button1->click();
+
+    EXPECT_EQ(Texts(boxes), QStringList({"Please watting few minute!", "Setup Complete!"}));
+    // Every line, the login and password first, ends in CR LF, and not one
+    // negotiation reply came before the whole script had been typed.
+    ASSERT_GT(sentWhileBoxOpen.size(), script.size());
+    EXPECT_EQ(sentWhileBoxOpen.substr(0, script.size()), script);
+    // The switch asked WILL ECHO, WILL SGA, DO TTYPE and TTYPE SEND.
+    const std::string replies = sentWhileBoxOpen.substr(script.size());
+    EXPECT_TRUE(
+        replies.starts_with("\xFF\xFD\x01"
+                            "\xFF\xFE\x03"
+                            "\xFF\xFB\x18"
+                            "\xFF\xFA\x18\x00"
+                            "dumb\xFF\xF0"))
+        << "replies: " << ::testing::PrintToString(replies);
+    EXPECT_EQ(sim.TerminalType(), "dumb");
+
+    // The login came a second after the connect (the switch's clock starts
+    // when its accept returns, a moment after the client's connect).
+    const auto record = sim.Record();
+    ASSERT_FALSE(record.empty());
+    EXPECT_GE(record.front().SinceConnect(), milliseconds(950));
+
+    EXPECT_EQ(firstLineWhileBoxOpen, "0\r");
+    EXPECT_EQ(FirstLineOfSettings(), "1\r");
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == Form2; }, 5000));
+    EXPECT_EQ(Form2->Label4->text(), "SG300-10");
+    EXPECT_EQ(Form2->Label7->text(), "Ports 2");
+    EXPECT_EQ(Form2->Label10->text(), "Ports 3");
+    EXPECT_EQ(Form2->Label9->text(), "Ports 5");
+    EXPECT_EQ(Form2->Label3->text(), "Port G10");
+
+    // Back on the main window, Connect again: the connection is still open,
+    // so nothing is shown or typed.
+    ASSERT_TRUE(testing::Activate(*Form1));
+    EXPECT_EQ(Form1->Label15->text(), "N x M Matrix Setup");
+    const std::size_t received = sim.ReceivedBytes().size();
+    Form1->Button1->click();
+    QTest::qWait(200);
+    EXPECT_EQ(boxes.boxes().size(), 2u);
+    EXPECT_EQ(sim.ReceivedBytes().size(), received);
+    EXPECT_EQ(FirstLineOfSettings(), "0\r");  // Connect rewrote the file, as always
+}
+
+// A whole run with the pauses shortened; the lines the switch read.
+std::vector<std::string> ProvisionQuickly(SwitchProfile profile, int model, int inputs,
+                                          int outputs) {
+    SimulatedSwitch::Options options;
+    options.profile = profile;
+    SimulatedSwitch sim(options);
+    EndToEndTest::HurryPauses();
+    EndToEndTest::Choose(model, inputs, outputs);
+    ModalBoxAcceptor boxes;
+    Form1->Button1->click();
+    EXPECT_EQ(boxes.boxes().size(), 2u);
+    EXPECT_EQ(FirstLineOfSettings(), "1\r");
+    const std::size_t expected = 8u + 3u * inputs + 2u * outputs;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return sim.Lines().size() >= expected; }, 5000));
+    if (profile == SwitchProfile::Silent) {
+        EXPECT_EQ(sim.ReceivedBytes().find('\xFF'), std::string::npos) << "a reply to nothing";
+    }
+    return sim.Lines();
+}
+
+TEST_F(EndToEndTest, FiftyInputsToASilentSwitch) {
+    const auto lines = ProvisionQuickly(SwitchProfile::Silent, 3, 50, 1);
+    ASSERT_EQ(lines.size(), 160u);
+    EXPECT_EQ(lines[3 + 49], "vlan 51");
+    EXPECT_EQ(lines[3 + 50 + 99], "switchport trunk native vlan 51");
+    EXPECT_EQ(lines[153], "interface gi51");
+    EXPECT_EQ(Form2->Label9->text(), "Ports 51");
+}
+
+TEST_F(EndToEndTest, OutputsOnlyToASlowSwitch) {
+    const auto lines = ProvisionQuickly(SwitchProfile::Slow, 1, 0, 3);
+    ASSERT_EQ(lines.size(), 14u);
+    EXPECT_EQ(lines[3], "interface gi1");
+    EXPECT_EQ(lines[7], "interface gi3");
+    EXPECT_EQ(lines[8], "switchport trunk native vlan 2");
+}
+
+TEST_F(EndToEndTest, RefusedConnectLeavesTheControllerViewAndAnUnmarkedFile) {
+    Choose(0, 4, 4);  // nothing listens on port 23
+    ModalBoxAcceptor boxes;
+    Form1->Button1->click();
+    EXPECT_EQ(Texts(boxes), QStringList({"Please watting few minute!",
+                                         "Socket Error # 10061\r\nConnection refused."}));
+    EXPECT_EQ(Form1->Label15->text(), "Matrix Controller");
+    EXPECT_FALSE(Form1->Button1->isVisible());
+    EXPECT_EQ(FirstLineOfSettings(), "0\r");
+    EXPECT_FALSE(Form2->isVisible());
+}
+
+TEST_F(EndToEndTest, SwitchThatLogsOutMidwayIsReportedNotCompleted) {
+    // With no ports, the two "exit" lines log the switch out before the save.
+    SimulatedSwitch sim({});
+    HurryPauses();
+    Choose(0, 0, 0);
+    ModalBoxAcceptor boxes;
+    Form1->Button1->click();
+    EXPECT_EQ(Texts(boxes),
+              QStringList({"Please watting few minute!", "Connection Closed Gracefully."}));
+    EXPECT_EQ(FirstLineOfSettings(), "0\r");
+    EXPECT_FALSE(Form2->isVisible());
+}
+
+}  // namespace
+}  // namespace vindel
+
+int main(int argc, char** argv) {
+    // Before Qt or anything else starts a thread.
+    vindel::privateNetworkFailure = vindel::testing::EnterPrivateNetwork();
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
