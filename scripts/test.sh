@@ -6,7 +6,8 @@
 #      servers in a private network namespace (as root, they must not skip);
 #   3. the core's tests under AddressSanitizer+UBSan and ThreadSanitizer;
 #   4. the Telnet option parser's fuzzer, for a bounded time;
-#   5. one short run of the parser benchmark, whose ratios go to the log.
+#   5. one short run of the parser benchmark, whose ratios go to the log;
+#   6. the Debian package, installed in a clean Debian 12 root and started.
 # VINDEL_FUZZ_SECONDS sets the fuzzing time (default 60).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -45,6 +46,9 @@ step "benchmark: option parser against libtelnet"
 cmake --preset ci >/dev/null
 cmake --build --preset ci
 build/ci/bench/net_parser_bench --benchmark_min_time=0.2 --benchmark_color=false
+
+step "the Debian package: build, validate, install in a clean Debian 12 and start"
+bash scripts/ci-package.sh
 
 step "build and test everything"
 ctest --preset ci

@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QtEndian>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -43,15 +44,19 @@ void DrawMatrixMark(QPainter& p, const QRectF& box, const QColor& colour) {
     }
 }
 
-QImage DrawIcon() {
-    QImage image(48, 48, QImage::Format_ARGB32_Premultiplied);
+QImage DrawIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
+    const qreal scale = size / 48.0;
+    p.scale(scale, scale);
     QLinearGradient tile(0, 1, 0, 47);
     tile.setColorAt(0, QColor(128, 164, 214));
     tile.setColorAt(1, QColor(74, 108, 164));
-    p.setPen(QPen(QColor(52, 78, 122), 1));
+    // The outline grows with the tile but never gets thinner than one pixel,
+    // or it would fade out at 16 and 32 pixels.
+    p.setPen(QPen(QColor(52, 78, 122), std::max(1.0, 1.0 / scale)));
     p.setBrush(tile);
     p.drawRoundedRect(QRectF(1.5, 1.5, 45, 45), 9, 9);
     DrawMatrixMark(p, QRectF(6, 6, 36, 36), Qt::white);

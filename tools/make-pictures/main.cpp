@@ -1,4 +1,5 @@
-// Draws Vindel's pictures: the four switch fronts, the banner and the icon.
+// Draws Vindel's pictures: the four switch fronts, the banner, the icon and
+// the icon at the desktop theme's sizes.
 // Usage: vindel_make_pictures <output directory>
 
 #include "Banner.h"
@@ -44,6 +45,14 @@ void Run(const QDir& dir) {
     Save(vindel::DrawBanner(), dir, QStringLiteral("banner.bmp"), "bmp");
     const QImage icon = vindel::DrawIcon();
     Save(icon, dir, QStringLiteral("icon.png"), "png");
+    // The desktop theme's sizes, installed under share/icons/hicolor.
+    if (!dir.mkpath(QStringLiteral("icons"))) {
+        throw std::runtime_error("cannot create " +
+                                 dir.filePath(QStringLiteral("icons")).toStdString());
+    }
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        Save(vindel::DrawIcon(size), dir, QStringLiteral("icons/vindel-%1.png").arg(size), "png");
+    }
     QFile ico(dir.filePath(QStringLiteral("vindel.ico")));
     if (!ico.open(QIODevice::WriteOnly) || ico.write(vindel::IcoFile(icon)) < 0) {
         throw std::runtime_error("vindel.ico: " + ico.errorString().toStdString());
