@@ -6,7 +6,7 @@
 #      servers in a private network namespace (as root, they must not skip);
 #   3. the core's tests under AddressSanitizer+UBSan and ThreadSanitizer;
 #   4. the Telnet option parser's fuzzer, for a bounded time;
-#   5. one short run of the parser benchmark, whose ratios go to the log;
+#   5. one short run of each benchmark, whose ratios go to the log;
 #   6. the Debian package, installed in a clean Debian 12 root and started.
 # VINDEL_FUZZ_SECONDS sets the fuzzing time (default 60).
 set -euo pipefail
@@ -46,6 +46,8 @@ step "benchmark: option parser against libtelnet"
 cmake --preset ci >/dev/null
 cmake --build --preset ci
 build/ci/bench/net_parser_bench --benchmark_min_time=0.2 --benchmark_color=false
+step "benchmark: a whole provisioning run against its prescribed pauses"
+build/ci/bench/provisioning_bench --benchmark_color=false
 
 step "the Debian package: build, validate, install in a clean Debian 12 and start"
 bash scripts/ci-package.sh
