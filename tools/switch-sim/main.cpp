@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdio>
 #include <exception>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -13,20 +14,25 @@
 
 #include "RecordFile.h"
 #include "SimulatedSwitch.h"
+#include "Transcript.h"
 
 namespace {
 
 constexpr std::string_view kUsage =
     "usage: vindel-switch-sim [--address A.B.C.D] [--port N] [--profile P] [--record FILE]\n"
+    "                         [--transcript FILE]\n"
     "  --address  IPv4 address to listen on (default 127.0.0.1)\n"
     "  --port     TCP port (default 23; 0 lets the system pick one)\n"
     "  --profile  silent, negotiating (default) or slow\n"
     "  --record   write every received byte to FILE, one line per read:\n"
-    "             milliseconds since the connect, then the bytes in hex\n";
+    "             milliseconds since the connect, then the bytes in hex\n"
+    "  --transcript  on stopping, write what was received to FILE for a\n"
+    "             person to read, the password masked\n";
 
 struct Arguments {
     vindel::SimulatedSwitch::Options options;
     std::string record;
+    std::string transcript;
 };
 
 std::optional<Arguments> Parse(int argc, char** argv) {
@@ -51,6 +57,8 @@ std::optional<Arguments> Parse(int argc, char** argv) {
             args.options.profile = *profile;
         } else if (name == "--record") {
             args.record = value;
+        } else if (name == "--transcript") {
+            args.transcript = value;
         } else {
             return std::nullopt;
         }
@@ -88,6 +96,9 @@ int main(int argc, char** argv) {
         int signal = 0;
         sigwait(&stop_signals, &signal);
         sim.Stop();
+        if (!args->transcript.empty()) {
+            std::ofstream(args->transcript) << vindel::Transcript(sim.Record());
+        }
         if (!sim.Error().empty())
             std::cerr << "vindel-switch-sim: " << sim.Error() << '\n';
         std::cout << "vindel-switch-sim: stopped, " << sim.Connections() << " connection(s)"
