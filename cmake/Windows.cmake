@@ -6,7 +6,9 @@
 add_compile_definitions(_WIN32_WINNT=0x0601 WINVER=0x0601 UNICODE _UNICODE NOMINMAX
                         WIN32_LEAN_AND_MEAN)
 
-if(VINDEL_BUILD_TESTS)
+# What follows is for the cross build on Linux; a build on Windows itself
+# finds GoogleTest as usual and runs its tests directly.
+if(VINDEL_BUILD_TESTS AND CMAKE_CROSSCOMPILING)
   # Debian's libgtest-dev is built for Linux; build GoogleTest from the
   # sources of Debian's googletest package inside this build instead.
   set(VINDEL_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources (Debian package googletest)")

@@ -51,8 +51,7 @@ std::u16string FromAnsi(std::string_view bytes) {
     if (bytes.empty())
         return {};
     const int length = Length(bytes.size());
-    const int needed =
-        ::MultiByteToWideChar(AnsiCodePage(), 0, bytes.data(), length, nullptr, 0);
+    const int needed = ::MultiByteToWideChar(AnsiCodePage(), 0, bytes.data(), length, nullptr, 0);
     std::u16string out(static_cast<std::size_t>(needed > 0 ? needed : 0), u'\0');
     if (needed > 0) {
         ::MultiByteToWideChar(AnsiCodePage(), 0, bytes.data(), length,

@@ -43,7 +43,9 @@ class Socket final {
 
     static Socket OpenTcp4();
 
-    bool IsValid() const noexcept { return handle_ != kNoHandle; }
+    bool IsValid() const noexcept {
+        return handle_ != kNoHandle;
+    }
 
     // Any local address and a port the platform picks; raises
     // EIdCouldNotBindSocket.

@@ -122,7 +122,8 @@ void Socket::BindAny() {
 void Socket::SetNoDelay(bool on) {
     const BOOL value = on ? TRUE : FALSE;
     if (Library().setsockopt(Native(handle_), IPPROTO_TCP, TCP_NODELAY,
-                             reinterpret_cast<const char*>(&value), static_cast<int>(sizeof value)) != 0)
+                             reinterpret_cast<const char*>(&value),
+                             static_cast<int>(sizeof value)) != 0)
         RaiseLastError();
 }
 

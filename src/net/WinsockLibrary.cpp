@@ -7,11 +7,14 @@
 namespace vindel {
 namespace {
 
-// ": " and the system's text, when the system gave a code at all.
+// ": " and the system's text, when the system gave a code at all. Where it
+// has no text for the code (wine has none for the Winsock ones) the code
+// itself stands there, so that the message never ends in a bare ": ".
 std::u16string WithSystemText(std::u16string message, DWORD code) {
-    if (code != 0)
-        message += u": " + SystemErrorText(code);
-    return message;
+    if (code == 0)
+        return message;
+    const std::u16string text = SystemErrorText(code);
+    return message + u": " + (text.empty() ? DecimalText(code) : text);
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 #pragma once
 
 // Windows only: the Winsock backend of Socket (SocketWin32.cpp) is its user.
+// <winsock2.h> before <windows.h>, which would otherwise bring the old
+// Winsock 1 declarations along.
 #include <winsock2.h>
-#include <ws2tcpip.h>
+
 #include <windows.h>
+#include <ws2tcpip.h>
 
 #include <atomic>
 #include <memory>

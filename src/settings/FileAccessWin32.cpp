@@ -104,8 +104,7 @@ bool DirectorySearchFinds(const std::wstring& name) {
 
 // The new content goes to a file of its own beside the target, opened for no
 // one else, so that nobody ever sees it half written.
-UniqueHandle CreateBeside(const std::string& name, const std::wstring& target,
-                          std::wstring& path) {
+UniqueHandle CreateBeside(const std::string& name, const std::wstring& target, std::wstring& path) {
     const std::wstring stem = target + L"." + std::to_wstring(::GetCurrentProcessId()) + L"-";
     for (unsigned attempt = 0;; ++attempt) {
         path = stem + std::to_wstring(::GetTickCount() + attempt) + L".tmp";
@@ -177,7 +176,13 @@ std::string ReadWholeFile(const std::string& name) {
 
 void ReplaceWholeFile(const std::string& name, std::string_view bytes) {
     const std::wstring target = Wide(FromUtf8(FullPath(name)));
-    const bool exists = ::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    // Refused as Windows itself refuses it, also where the check below
+    // wouldn't see it (wine running as root opens the file all the same).
+    if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+        RaiseCreateError(name, ERROR_ACCESS_DENIED);
     if (exists) {
         // What writing in place would meet (a directory, a read-only file, a
         // file another program has open) is refused with that failure's own

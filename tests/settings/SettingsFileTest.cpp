@@ -1,6 +1,10 @@
 #include "settings/SettingsFile.h"
 
 #include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -8,6 +12,8 @@
 #include <unistd.h>
 
 #include <csignal>
+#endif
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -15,11 +21,48 @@
 #include "common/Exception.h"
 #include "common/MatrixSetup.h"
 #include "settings/FileAccess.h"
+#ifdef _WIN32
+#include "common/Win32.h"
+#endif
 
 namespace vindel {
 namespace {
 
 namespace fs = std::filesystem;
+
+#ifdef _WIN32
+unsigned long ProcessId() {
+    return GetCurrentProcessId();
+}
+
+// What the messages show for a Windows error: the system's text without its
+// final period.
+std::u16string Description(DWORD error) {
+    std::u16string text = SystemErrorText(error);
+    while (!text.empty() && text.back() == u'.')
+        text.pop_back();
+    return text;
+}
+
+const std::u16string kIsADirectory = Description(ERROR_ACCESS_DENIED);
+const std::u16string kReadOnly = Description(ERROR_ACCESS_DENIED);
+
+void SetReadOnly(const char* name, bool on) {
+    const std::wstring wide = fs::path(name).wstring();
+    SetFileAttributesW(wide.c_str(), on ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+}
+#else
+long ProcessId() {
+    return ::getpid();
+}
+
+const std::u16string kIsADirectory = u"Is a directory";
+const std::u16string kReadOnly = u"Permission denied";
+
+void SetReadOnly(const char* name, bool on) {
+    ::chmod(name, on ? 0444 : 0644);
+}
+#endif
 
 class Field final : public TextField {
   public:
@@ -36,7 +79,10 @@ class SettingsFileTest : public ::testing::Test {
   protected:
     void SetUp() override {
         previous_ = fs::current_path();
-        directory_ = fs::temp_directory_path() / ("vindel-settings-" + std::to_string(::getpid()));
+        // Letters outside ASCII, so that the path is carried through the
+        // platform's calls and into the messages as the text it is.
+        directory_ = fs::temp_directory_path() /
+                     (fs::path(u8"vindel-settings-\u00FC\u0416-") += std::to_string(ProcessId()));
         fs::remove_all(directory_);
         fs::create_directories(directory_);
         fs::current_path(directory_);
@@ -106,6 +152,7 @@ TEST_F(SettingsFileTest, NoModelChosenAndEightBitTexts) {
     EXPECT_TRUE(content.starts_with("0\r\n\r\n0\r\n0\r\nswitch\r\nadmin\r\np\xE4ss\x80?\r\n0\r\n"));
 }
 
+#ifndef _WIN32
 TEST_F(SettingsFileTest, NewFileIsPrivateAndExistingFileKeepsItsMode) {
     WriteExample();
     EXPECT_EQ(fs::status(FilePath()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
@@ -113,6 +160,7 @@ TEST_F(SettingsFileTest, NewFileIsPrivateAndExistingFileKeepsItsMode) {
     WriteExample();
     EXPECT_EQ(fs::status(FilePath()).permissions() & fs::perms::all, static_cast<fs::perms>(0644));
 }
+#endif
 
 TEST_F(SettingsFileTest, ReadSettingsFileFillsBoxesUpToTheMissingLine) {
     Field edit1(u"typed"), edit2(u"login"), edit3(u"secret");
@@ -181,6 +229,8 @@ TEST_F(SettingsFileTest, MarkSetupCompleteChangesOnlyLineOne) {
     LoadMatrixSetup();
     MarkSetupComplete();
     EXPECT_EQ(ReadFile(), "1\r\nSG300-52\r\n1\r\n2\r\nh\xE9\r\nl\r\np\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(directory_), fs::directory_iterator{}), 1)
+        << "the file the new content was written to is left behind";
 }
 
 TEST_F(SettingsFileTest, MarkSetupCompleteWithNothingLoaded) {
@@ -194,16 +244,19 @@ TEST_F(SettingsFileTest, DirectoryOfThatNameIsAbsentAndCannotBeWritten) {
     EXPECT_FALSE(FileIsPresent(kSettingsFileName));
     LoadMatrixSetup();  // absent: nothing happens
     EXPECT_EQ(FailureText<EFCreateError>([] { WriteExample(); }),
-              u"Cannot create file \"" + FilePath().u16string() + u"\". Is a directory");
+              u"Cannot create file \"" + FilePath().u16string() + u"\". " + kIsADirectory);
 }
 
 TEST_F(SettingsFileTest, ReadOnlyFileIsRefusedAndKept) {
     WriteFile("old content\r\n");
-    ::chmod(kSettingsFileName, 0444);
+    SetReadOnly(kSettingsFileName, true);
     EXPECT_EQ(FailureText<EFCreateError>([] { WriteExample(); }),
-              u"Cannot create file \"" + FilePath().u16string() + u"\". Permission denied");
+              u"Cannot create file \"" + FilePath().u16string() + u"\". " + kReadOnly);
     EXPECT_EQ(ReadFile(), "old content\r\n");
+    SetReadOnly(kSettingsFileName, false);  // Windows won't remove it otherwise
 }
+
+#ifndef _WIN32
 
 TEST_F(SettingsFileTest, FailedWriteLeavesThePreviousFile) {
     WriteFile("previous\r\n");
@@ -243,6 +296,51 @@ TEST_F(SettingsFileTest, PresentButUnopenableFile) {
               u"Cannot open file \"" + FilePath().u16string() + u"\". No such device or address");
     ::close(fd);
 }
+
+#else
+// Another program's handle on the file, as the sharing rules see it.
+class OtherProgram final {
+  public:
+    OtherProgram(DWORD access, DWORD sharing)
+        : handle_(CreateFileW(fs::path(kSettingsFileName).wstring().c_str(), access, sharing,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    bool IsOpen() const { return static_cast<bool>(handle_); }
+
+  private:
+    UniqueHandle handle_;
+};
+
+TEST_F(SettingsFileTest, FileAnotherProgramWritesCannotBeReadOrReplaced) {
+    WriteExample();
+    const OtherProgram writer(GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_TRUE(writer.IsOpen());
+    Field edit1, edit2, edit3;
+    EXPECT_EQ(FailureText<EFOpenError>([&] { ReadSettingsFile(edit1, edit2, edit3); }),
+              u"Cannot open file \"" + FilePath().u16string() + u"\". " +
+                  Description(ERROR_SHARING_VIOLATION));
+    EXPECT_EQ(edit1.Text(), u"");
+    EXPECT_EQ(FailureText<EFCreateError>([] { WriteExample(); }),
+              u"Cannot create file \"" + FilePath().u16string() + u"\". " +
+                  Description(ERROR_SHARING_VIOLATION));
+}
+
+// While Vindel reads, others may read too; while another program reads, the
+// file is not replaced under it.
+TEST_F(SettingsFileTest, OtherReadersShareTheFileButKeepItFromBeingReplaced) {
+    WriteExample();
+    const OtherProgram reader(GENERIC_READ, FILE_SHARE_READ);
+    ASSERT_TRUE(reader.IsOpen());
+    Field edit1, edit2, edit3;
+    ReadSettingsFile(edit1, edit2, edit3);
+    EXPECT_EQ(edit1.Text(), u"192.168.1.254");
+    MatrixSetup.InputCount = 7;
+    EXPECT_EQ(FailureText<EFCreateError>([] { WriteNewSettingsFile(Field(), Field(), Field()); }),
+              u"Cannot create file \"" + FilePath().u16string() + u"\". " +
+                  Description(ERROR_SHARING_VIOLATION));
+    EXPECT_EQ(ReadFile(), ExampleFile());
+    EXPECT_EQ(std::distance(fs::directory_iterator(directory_), fs::directory_iterator{}), 1);
+}
+#endif
 
 }  // namespace
 }  // namespace vindel
