@@ -3,10 +3,13 @@
 # and runs the tests under wine. Installs what is missing first (Debian
 # packages only) and is safe to run again. Needs no display and no stdin.
 #
-#   scripts/ci-windows.sh          64-bit, under wine64 (what CI runs)
-#   scripts/ci-windows.sh x86      32-bit, under wine32; adds the i386
-#                                  architecture to dpkg and about 100 packages
-#   scripts/ci-windows.sh x64 x86  both
+#   scripts/ci-windows.sh          both, as CI runs it
+#   scripts/ci-windows.sh x64      64-bit only, under wine64
+#   scripts/ci-windows.sh x86      32-bit only, under wine32
+#
+# wine32 needs the i386 architecture in dpkg: the first run adds it, updates
+# apt's lists and installs wine32:i386 with about 100 packages (and moves
+# installed amd64 libraries to the versions the i386 ones need).
 #
 # Each build lives in build/windows-<arch>, with a wine prefix of its own
 # inside it; nothing in ~/.wine is used.
@@ -15,7 +18,7 @@ cd "$(dirname "$0")/.."
 step() { printf '\n== %s\n' "$*"; }
 
 arches=("$@")
-[ ${#arches[@]} -gt 0 ] || arches=(x64)
+[ ${#arches[@]} -gt 0 ] || arches=(x64 x86)
 
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
