@@ -4,15 +4,20 @@
 #include <string_view>
 
 // Vindel's 8-bit code page: what the settings file is written in and what is
-// typed to the switch. On Linux it is Windows-1252, for writing and reading
-// alike, so that a file moves unchanged between the two platforms.
+// typed to the switch. On Windows it is the system's ANSI code page, read
+// once at start (CodePageWin32.cpp). Elsewhere it is Windows-1252, for
+// writing and reading alike, so that a file moves unchanged between the
+// platforms (CodePage.cpp).
 namespace vindel {
 
-// UTF-16 to the code page. A character the code page lacks becomes its base
-// letter where it is an accented Latin letter (best fit), else "?".
+// UTF-16 to the code page. A character the code page lacks becomes its best
+// fit (an accented Latin letter its base letter), else the code page's
+// default character, "?". In a double-byte code page one character can give
+// two bytes.
 std::string ToAnsi(std::u16string_view text);
 
-// The code page to UTF-16; every byte gives one character.
+// The code page to UTF-16: each byte, or each lead and trail byte pair of a
+// double-byte code page, gives one character.
 std::u16string FromAnsi(std::string_view bytes);
 
 }  // namespace vindel

@@ -47,6 +47,21 @@ class EIdTelnetServerOnDataAvailableIsNil final : public EIdException {
     using EIdException::EIdException;
 };
 
+// The platform's socket library can't be loaded or started: "Error on loading
+// Winsock2 library (WS2_32.DLL)", with ": " and the system's text after it
+// when the system gives an error code.
+class EIdStackInitializationFailed final : public EIdException {
+  public:
+    using EIdException::EIdException;
+};
+
+// The socket library lacks a function at its first use: "Error on call to
+// Winsock2 library function %s", with the code's text as above.
+class EIdWinsockStubError final : public EIdException {
+  public:
+    using EIdException::EIdException;
+};
+
 // A failed socket call. The code is a Windows Sockets code (see
 // SocketErrors.h), whatever the platform, so that the operator reads the same
 // number and text everywhere.

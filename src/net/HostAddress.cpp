@@ -1,20 +1,11 @@
 #include "net/HostAddress.h"
 
-#include <arpa/inet.h>
-#include <netdb.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-
-#include <cerrno>
-#include <cstring>
-#include <memory>
-#include <string>
-
-#include "common/Text.h"
-#include "net/SocketErrors.h"
+#include "net/Socket.h"
 
 namespace vindel {
 namespace {
+
+constexpr std::uint32_t kLoopback = 0x7F000001;  // 127.0.0.1
 
 std::optional<std::uint32_t> DottedQuad(std::u16string_view host) {
     std::uint32_t address = 0;
@@ -59,30 +50,14 @@ std::optional<std::uint32_t> LiteralIPv4(std::u16string_view host) {
     if (auto quad = DottedQuad(host))
         return quad;
     if (IsLocalhost(host))
-        return INADDR_LOOPBACK;
+        return kLoopback;
     return std::nullopt;
 }
 
 std::uint32_t ResolveIPv4(std::u16string_view host) {
     if (auto literal = LiteralIPv4(host))
         return *literal;
-    addrinfo hints{};
-    hints.ai_family = AF_INET;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* found = nullptr;
-    const std::string name = ToUtf8(host);
-    const int result = getaddrinfo(name.c_str(), nullptr, &hints, &found);
-    if (result != 0)
-        RaiseSocketError(WinsockCodeForLookup(result, errno));
-    const std::unique_ptr<addrinfo, decltype(&freeaddrinfo)> owner(found, &freeaddrinfo);
-    for (const addrinfo* a = found; a != nullptr; a = a->ai_next) {
-        if (a->ai_family == AF_INET && a->ai_addr != nullptr) {
-            sockaddr_in in{};
-            std::memcpy(&in, a->ai_addr, sizeof in);
-            return ntohl(in.sin_addr.s_addr);
-        }
-    }
-    RaiseSocketError(WinsockCodeForLookup(EAI_NONAME, 0));
+    return Socket::LookupIPv4(host);
 }
 
 }  // namespace vindel

@@ -2,6 +2,7 @@
 #include "net/Socket.h"
 
 #include <arpa/inet.h>
+#include <netdb.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
@@ -9,8 +10,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
+#include <memory>
+#include <string>
 #include <utility>
 
+#include "common/Text.h"
 #include "net/EIdException.h"
 #include "net/SocketErrors.h"
 
@@ -27,14 +32,36 @@ Socket::~Socket() {
     Close();
 }
 
-Socket::Socket(Socket&& other) noexcept : handle_(std::exchange(other.handle_, -1)) {}
+Socket::Socket(Socket&& other) noexcept : handle_(std::exchange(other.handle_, kNoHandle)) {}
 
 Socket& Socket::operator=(Socket&& other) noexcept {
     if (this != &other) {
         Close();
-        handle_ = std::exchange(other.handle_, -1);
+        handle_ = std::exchange(other.handle_, kNoHandle);
     }
     return *this;
+}
+
+void Socket::StartLibrary() {}
+
+std::uint32_t Socket::LookupIPv4(std::u16string_view name) {
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* found = nullptr;
+    const std::string utf8 = ToUtf8(name);
+    const int result = getaddrinfo(utf8.c_str(), nullptr, &hints, &found);
+    if (result != 0)
+        RaiseSocketError(WinsockCodeForLookup(result, errno));
+    const std::unique_ptr<addrinfo, decltype(&freeaddrinfo)> owner(found, &freeaddrinfo);
+    for (const addrinfo* a = found; a != nullptr; a = a->ai_next) {
+        if (a->ai_family == AF_INET && a->ai_addr != nullptr) {
+            sockaddr_in in{};
+            std::memcpy(&in, a->ai_addr, sizeof in);
+            return ntohl(in.sin_addr.s_addr);
+        }
+    }
+    RaiseSocketError(WinsockCodeForLookup(EAI_NONAME, 0));
 }
 
 Socket Socket::OpenTcp4() {
@@ -125,8 +152,8 @@ void Socket::ShutdownSend() const {
 }
 
 void Socket::Close() noexcept {
-    if (handle_ >= 0)
-        ::close(std::exchange(handle_, -1));
+    if (handle_ != kNoHandle)
+        ::close(std::exchange(handle_, kNoHandle));
 }
 
 }  // namespace vindel

@@ -7,11 +7,22 @@
 namespace vindel {
 
 // One IPv4 TCP socket in blocking mode, closed when the object goes. The
-// operations are the ones the Telnet client needs and no more, so that a
-// Winsock backend only has to provide this class (Socket.cpp is the POSIX
-// one). Every failure raises EIdSocketError with a Windows Sockets code.
+// operations are the ones the Telnet client needs and no more, so that each
+// platform's backend only has to provide this class: Socket.cpp is the POSIX
+// one, SocketWin32.cpp the Winsock 2.2 one. Every failure raises
+// EIdSocketError with a Windows Sockets code.
 class Socket final {
   public:
+#ifdef _WIN32
+    // A Winsock SOCKET, under its own integer type so that this header needs
+    // no <winsock2.h>.
+    using Handle = std::uintptr_t;
+    static constexpr Handle kNoHandle = ~Handle{0};  // INVALID_SOCKET
+#else
+    using Handle = int;
+    static constexpr Handle kNoHandle = -1;
+#endif
+
     Socket() = default;
     ~Socket();
     Socket(Socket&& other) noexcept;
@@ -19,9 +30,22 @@ class Socket final {
     Socket(const Socket&) = delete;
     Socket& operator=(const Socket&) = delete;
 
+    // Loads and starts the platform's socket library, once for the program;
+    // the first network component calls it. On Windows that is WS2_32.DLL
+    // with WSAStartup asking for 2.2, released at program end; raises
+    // EIdStackInitializationFailed or EIdWinsockStubError. POSIX has nothing
+    // to start.
+    static void StartLibrary();
+
+    // The first IPv4 stream address of a name lookup, in host byte order.
+    // Raises EIdSocketError (11001 "Host not found." for an unknown name).
+    static std::uint32_t LookupIPv4(std::u16string_view name);
+
     static Socket OpenTcp4();
 
-    bool IsValid() const noexcept { return handle_ >= 0; }
+    bool IsValid() const noexcept {
+        return handle_ != kNoHandle;
+    }
 
     // Any local address and a port the platform picks; raises
     // EIdCouldNotBindSocket.
@@ -43,9 +67,9 @@ class Socket final {
     void Close() noexcept;
 
   private:
-    explicit Socket(int handle) : handle_(handle) {}
+    explicit Socket(Handle handle) : handle_(handle) {}
 
-    int handle_ = -1;
+    Handle handle_ = kNoHandle;
 };
 
 }  // namespace vindel

@@ -1,8 +1,10 @@
 #include "net/SocketErrors.h"
 
+#ifndef _WIN32
 #include <netdb.h>
 
 #include <cerrno>
+#endif
 #include <utility>
 
 #include "common/Text.h"
@@ -11,6 +13,7 @@
 namespace vindel {
 namespace {
 
+#ifndef _WIN32
 // errno to Windows Sockets. A table, not a switch: some errno names share a
 // value on Linux (EAGAIN and EWOULDBLOCK, ENOTSUP and EOPNOTSUPP).
 constexpr std::pair<int, int> kErrnoCodes[] = {
@@ -60,6 +63,7 @@ constexpr std::pair<int, int> kErrnoCodes[] = {
     {EHOSTUNREACH, 10065},
     {ENOTEMPTY, 10066},
 };
+#endif
 
 constexpr std::pair<int, const char16_t*> kTexts[] = {
     {10004, u"Interrupted system call."},
@@ -107,6 +111,7 @@ constexpr int kNotASocket = 10038;
 
 }  // namespace
 
+#ifndef _WIN32
 int WinsockCodeForErrno(int error) {
     for (const auto& [posix, winsock] : kErrnoCodes) {
         if (posix == error)
@@ -144,6 +149,7 @@ int WinsockCodeForLookup(int result, int error) {
             return 10022;
     }
 }
+#endif
 
 std::u16string SocketErrorText(int code) {
     for (const auto& [known, text] : kTexts) {

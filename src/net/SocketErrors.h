@@ -8,12 +8,14 @@
 // lookup's EAI_* codes first.
 namespace vindel {
 
+#ifndef _WIN32
 // A Windows Sockets code for an errno value. An errno with no counterpart is
 // returned unchanged (it can't collide: the Winsock codes start at 10000).
 int WinsockCodeForErrno(int error);
 
 // A Windows Sockets code for a getaddrinfo() result; EAI_SYSTEM goes by errno.
 int WinsockCodeForLookup(int result, int error);
+#endif
 
 // The text of a code, e.g. "Connection refused." for 10061; empty when the
 // code has none.

@@ -5,6 +5,7 @@
 
 #include "common/MainThreadQueue.h"
 #include "net/EIdException.h"
+#include "net/Socket.h"
 
 namespace vindel {
 namespace {
@@ -19,6 +20,10 @@ std::u16string Latin1Text(std::string_view bytes) {
 }
 
 }  // namespace
+
+TIdTelnet::TIdTelnet() {
+    Socket::StartLibrary();
+}
 
 TIdTelnet::~TIdTelnet() {
     try {

@@ -34,7 +34,9 @@ class TIdTelnet final : private TelnetOptionParser::Events {
     // How long one pass of the receiving thread waits for the socket.
     static constexpr int ReadPassWaitMs = 50;
 
-    TIdTelnet() = default;
+    // The program's first component also starts the platform's socket
+    // library (Socket::StartLibrary); raises EIdStackInitializationFailed.
+    TIdTelnet();
     // Runs Disconnect(true), then releases the connection.
     ~TIdTelnet();
     TIdTelnet(const TIdTelnet&) = delete;

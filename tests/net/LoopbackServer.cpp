@@ -1,11 +1,20 @@
 #include "LoopbackServer.h"
 
+#ifdef _WIN32
+// In this order: each needs what the one before declares.
+#include <winsock2.h>
+
+#include <windows.h>
+
+#include <tlhelp32.h>
+#else
 #include <arpa/inet.h>
 #include <dirent.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#endif
 
 #include <cerrno>
 #include <cstring>
@@ -17,8 +26,58 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+#ifdef _WIN32
+// The few places where Winsock differs from POSIX, so that the server below
+// is written once.
+using socklen_t = int;
+constexpr int MSG_NOSIGNAL = 0;  // Windows raises no signal for a closed peer
+constexpr LoopbackServer::SocketHandle kNoSocket = INVALID_SOCKET;
+
+int LastError() {
+    return WSAGetLastError();
+}
+int close(LoopbackServer::SocketHandle handle) {
+    return closesocket(handle);
+}
+int poll(pollfd* fds, unsigned long count, int ms) {
+    return WSAPoll(fds, count, ms);
+}
+LoopbackServer::SocketHandle OpenStream() {
+    // The test's own use of Winsock, apart from the client's; the library
+    // counts the starts, so the two don't disturb each other.
+    static const bool started = [] {
+        WSADATA data{};
+        return WSAStartup(MAKEWORD(2, 2), &data) == 0;
+    }();
+    if (!started)
+        throw std::runtime_error("WSAStartup failed");
+    return socket(AF_INET, SOCK_STREAM, 0);
+}
+LoopbackServer::SocketHandle AcceptOne(LoopbackServer::SocketHandle handle) {
+    return accept(handle, nullptr, nullptr);
+}
+int Count(std::size_t size) {
+    return static_cast<int>(size);
+}
+#else
+constexpr LoopbackServer::SocketHandle kNoSocket = -1;
+
+int LastError() {
+    return errno;
+}
+LoopbackServer::SocketHandle OpenStream() {
+    return socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+}
+LoopbackServer::SocketHandle AcceptOne(LoopbackServer::SocketHandle handle) {
+    return accept4(handle, nullptr, nullptr, SOCK_CLOEXEC);
+}
+std::size_t Count(std::size_t size) {
+    return size;
+}
+#endif
+
 [[noreturn]] void Fail(const char* what) {
-    throw std::runtime_error(std::string(what) + ": " + std::strerror(errno));
+    throw std::runtime_error(std::string(what) + ": error " + std::to_string(LastError()));
 }
 
 sockaddr_in Loopback(std::uint16_t port) {
@@ -29,7 +88,7 @@ sockaddr_in Loopback(std::uint16_t port) {
     return a;
 }
 
-std::uint16_t BoundPort(int handle) {
+std::uint16_t BoundPort(LoopbackServer::SocketHandle handle) {
     sockaddr_in a{};
     socklen_t length = sizeof a;
     if (getsockname(handle, reinterpret_cast<sockaddr*>(&a), &length) != 0)
@@ -43,15 +102,15 @@ int MsLeft(Clock::time_point deadline) {
     return left.count() > 0 ? static_cast<int>(left.count()) : 0;
 }
 
-bool Readable(int handle, int ms) {
+bool Readable(LoopbackServer::SocketHandle handle, int ms) {
     pollfd fd{handle, POLLIN, 0};
     return poll(&fd, 1, ms) > 0;
 }
 
 }  // namespace
 
-LoopbackServer::LoopbackServer() : handle_(socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
-    if (handle_ < 0)
+LoopbackServer::LoopbackServer() : handle_(OpenStream()) {
+    if (handle_ == kNoSocket)
         Fail("socket");
     const sockaddr_in a = Loopback(0);
     if (bind(handle_, reinterpret_cast<const sockaddr*>(&a), sizeof a) != 0 ||
@@ -67,16 +126,16 @@ LoopbackServer::~LoopbackServer() {
 LoopbackServer::Peer LoopbackServer::Accept(Ms limit) const {
     if (!Readable(handle_, static_cast<int>(limit.count())))
         throw std::runtime_error("no connection to accept");
-    const int peer = accept4(handle_, nullptr, nullptr, SOCK_CLOEXEC);
-    if (peer < 0)
+    const SocketHandle peer = AcceptOne(handle_);
+    if (peer == kNoSocket)
         Fail("accept");
     return Peer(peer);
 }
 
 std::uint16_t LoopbackServer::UnusedPort() {
-    const int handle = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const SocketHandle handle = OpenStream();
     const sockaddr_in a = Loopback(0);
-    if (handle < 0 || bind(handle, reinterpret_cast<const sockaddr*>(&a), sizeof a) != 0)
+    if (handle == kNoSocket || bind(handle, reinterpret_cast<const sockaddr*>(&a), sizeof a) != 0)
         Fail("bind");
     const std::uint16_t port = BoundPort(handle);
     close(handle);  // bound but never listening: a connect to it is refused
@@ -87,11 +146,12 @@ LoopbackServer::Peer::~Peer() {
     Close();
 }
 
-LoopbackServer::Peer::Peer(Peer&& other) noexcept : handle_(std::exchange(other.handle_, -1)) {}
+LoopbackServer::Peer::Peer(Peer&& other) noexcept
+    : handle_(std::exchange(other.handle_, kNoSocket)) {}
 
 void LoopbackServer::Peer::Send(std::string_view bytes) const {
     while (!bytes.empty()) {
-        const ssize_t sent = send(handle_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
+        const auto sent = send(handle_, bytes.data(), Count(bytes.size()), MSG_NOSIGNAL);
         if (sent < 0)
             Fail("send");
         bytes.remove_prefix(std::size_t(sent));
@@ -103,7 +163,7 @@ std::string LoopbackServer::Peer::Read(std::size_t n, Ms limit) const {
     const auto deadline = Clock::now() + limit;
     while (bytes.size() < n && Readable(handle_, MsLeft(deadline))) {
         char buffer[4096];
-        const ssize_t got = recv(handle_, buffer, std::min(sizeof buffer, n - bytes.size()), 0);
+        const auto got = recv(handle_, buffer, Count(std::min(sizeof buffer, n - bytes.size())), 0);
         if (got <= 0)
             break;
         bytes.append(buffer, std::size_t(got));
@@ -115,7 +175,7 @@ std::string LoopbackServer::Peer::ReadFor(Ms quiet) const {
     std::string bytes;
     while (Readable(handle_, static_cast<int>(quiet.count()))) {
         char buffer[4096];
-        const ssize_t got = recv(handle_, buffer, sizeof buffer, 0);
+        const auto got = recv(handle_, buffer, Count(sizeof buffer), 0);
         if (got <= 0)
             break;
         bytes.append(buffer, std::size_t(got));
@@ -127,7 +187,7 @@ bool LoopbackServer::Peer::ReadToEnd(std::string& bytes, Ms limit) const {
     const auto deadline = Clock::now() + limit;
     while (Readable(handle_, MsLeft(deadline))) {
         char buffer[4096];
-        const ssize_t got = recv(handle_, buffer, sizeof buffer, 0);
+        const auto got = recv(handle_, buffer, Count(sizeof buffer), 0);
         if (got == 0)
             return true;
         if (got < 0)
@@ -139,15 +199,32 @@ bool LoopbackServer::Peer::ReadToEnd(std::string& bytes, Ms limit) const {
 
 void LoopbackServer::Peer::Reset() {
     const linger abortive{1, 0};
-    setsockopt(handle_, SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive);
+    setsockopt(handle_, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abortive),
+               sizeof abortive);
     Close();
 }
 
 void LoopbackServer::Peer::Close() {
-    if (handle_ >= 0)
-        close(std::exchange(handle_, -1));
+    if (handle_ != kNoSocket)
+        close(std::exchange(handle_, kNoSocket));
 }
 
+#ifdef _WIN32
+int ThreadCount() {
+    int count = 0;
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return count;
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+        if (entry.th32OwnerProcessID == GetCurrentProcessId())
+            ++count;
+    }
+    CloseHandle(snapshot);
+    return count;
+}
+#else
 int ThreadCount() {
     int count = 0;
     if (DIR* tasks = opendir("/proc/self/task")) {
@@ -159,5 +236,7 @@ int ThreadCount() {
     }
     return count;
 }
+
+#endif
 
 }  // namespace vindel::test

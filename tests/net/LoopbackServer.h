@@ -9,15 +9,21 @@ namespace vindel::test {
 
 // A listening TCP socket on 127.0.0.1 with a port of the system's choosing,
 // for a client test to connect to. Everything fails with a gtest failure or
-// an exception: a test needs no error handling of its own.
+// an exception: a test needs no error handling of its own. On Windows it uses
+// Winsock directly (linked, not loaded), started on its own.
 class LoopbackServer final {
   public:
     using Ms = std::chrono::milliseconds;
+#ifdef _WIN32
+    using SocketHandle = std::uintptr_t;  // SOCKET
+#else
+    using SocketHandle = int;
+#endif
 
     // The accepted end of one connection.
     class Peer final {
       public:
-        explicit Peer(int handle) : handle_(handle) {}
+        explicit Peer(SocketHandle handle) : handle_(handle) {}
         ~Peer();
         Peer(Peer&& other) noexcept;
         Peer& operator=(Peer&&) = delete;
@@ -35,10 +41,10 @@ class LoopbackServer final {
         // Closes with a reset (SO_LINGER 0) in place of a FIN.
         void Reset();
         void Close();
-        int Handle() const { return handle_; }
+        SocketHandle Handle() const { return handle_; }
 
       private:
-        int handle_;
+        SocketHandle handle_;
     };
 
     LoopbackServer();
@@ -46,14 +52,16 @@ class LoopbackServer final {
     LoopbackServer(const LoopbackServer&) = delete;
     LoopbackServer& operator=(const LoopbackServer&) = delete;
 
-    std::uint16_t Port() const { return port_; }
+    std::uint16_t Port() const {
+        return port_;
+    }
     Peer Accept(Ms limit = Ms(5000)) const;
 
     // A loopback port nothing listens on, for a refused connect.
     static std::uint16_t UnusedPort();
 
   private:
-    int handle_;
+    SocketHandle handle_;
     std::uint16_t port_;
 };
 

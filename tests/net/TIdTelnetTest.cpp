@@ -10,6 +10,10 @@
 #include <string>
 #include <thread>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "LoopbackServer.h"
 #include "common/MainThreadQueue.h"
 #include "common/Text.h"
@@ -21,6 +25,15 @@ namespace {
 using test::LoopbackServer;
 using Ms = std::chrono::milliseconds;
 using Clock = std::chrono::steady_clock;
+
+#ifdef _WIN32
+// Wine's Winsock differs from Windows' in one thing these tests meet: a recv
+// on a connection the peer has reset gives an end of stream, not 10054.
+bool RunningUnderWine() {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+#endif
 
 std::string B(std::initializer_list<int> bytes) {
     std::string s;
@@ -251,6 +264,13 @@ TEST_F(TIdTelnetTest, ResetWhileTheUserInterfaceThreadIsBusyGives10054) {
     ASSERT_TRUE(WaitForQueuedDelivery());
     peer.Reset();
     LetThePeersCloseArrive();
+#ifdef _WIN32
+    if (RunningUnderWine()) {
+        // The reset reads as the peer's close, with bytes still waiting.
+        EXPECT_THROW(client_->SendCh(u'a'), EIdConnClosedGracefully);
+        return;
+    }
+#endif
     try {
         client_->SendCh(u'a');
         FAIL();
@@ -282,8 +302,14 @@ TEST_F(TIdTelnetTest, WritesToAResetConnectionFailWithoutEndingTheProgram) {
         }
     }
     EXPECT_EQ(codes[0], 10054);
+#ifdef _WIN32
+    // Windows goes on reporting the reset itself, not a closed socket.
+    EXPECT_EQ(codes[1], 10054);
+    EXPECT_EQ(codes[2], 10054);
+#else
     EXPECT_EQ(codes[1], 10058);
     EXPECT_EQ(codes[2], 10058);
+#endif
 }
 
 TEST_F(TIdTelnetTest, DisconnectRunsThePendingDeliveryAndDropsItsReplies) {

@@ -1,6 +1,10 @@
 #include "settings/SettingsFile.h"
 
 #include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -8,6 +12,8 @@
 #include <unistd.h>
 
 #include <csignal>
+#endif
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -16,21 +22,42 @@
 #include "common/Exception.h"
 #include "common/MatrixSetup.h"
 #include "settings/FileAccess.h"
+#ifdef _WIN32
+#include "common/Win32.h"
+#endif
 
 namespace vindel {
 namespace {
 
 namespace fs = std::filesystem;
 
-class Field final : public TextField {
-  public:
-    explicit Field(std::u16string text = {}) : text_(std::move(text)) {}
-    std::u16string Text() const override { return text_; }
-    void SetText(const std::u16string& text) override { text_ = text; }
+#ifdef _WIN32
+// What the messages show for a Windows error: the system's text without its
+// final period.
+std::u16string Description(DWORD error) {
+    std::u16string text = SystemErrorText(error);
+    while (!text.empty() && text.back() == u'.')
+        text.pop_back();
+    return text;
+}
 
-  private:
-    std::u16string text_;
-};
+const std::u16string kIsADirectory = Description(ERROR_ACCESS_DENIED);
+const std::u16string kReadOnly = Description(ERROR_ACCESS_DENIED);
+
+void SetReadOnly(const char* name, bool on) {
+    const std::wstring wide = fs::path(name).wstring();
+    SetFileAttributesW(wide.c_str(), on ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+}
+#else
+const std::u16string kIsADirectory = u"Is a directory";
+const std::u16string kReadOnly = u"Permission denied";
+
+void SetReadOnly(const char* name, bool on) {
+    ::chmod(name, on ? 0444 : 0644);
+}
+#endif
+
+using Field = testing::FakeTextField;
 
 // Each test runs in a fresh working directory with fresh shared state.
 class SettingsFileTest : public ::testing::Test {
@@ -57,7 +84,9 @@ class SettingsFileTest : public ::testing::Test {
     }
     fs::path FilePath() const { return directory_ / kSettingsFileName; }
 
-    testing::ScratchDirectory scratch_{"settings"};
+    // Letters outside ASCII, so that the path is carried through the
+    // platform's calls and into the messages as the text it is.
+    testing::ScratchDirectory scratch_{u8"settings-\u00FC\u0416"};
     const fs::path& directory_ = scratch_.path();
 };
 
@@ -98,6 +127,7 @@ TEST_F(SettingsFileTest, NoModelChosenAndEightBitTexts) {
     EXPECT_TRUE(content.starts_with("0\r\n\r\n0\r\n0\r\nswitch\r\nadmin\r\np\xE4ss\x80?\r\n0\r\n"));
 }
 
+#ifndef _WIN32
 TEST_F(SettingsFileTest, NewFileIsPrivateAndExistingFileKeepsItsMode) {
     WriteExample();
     EXPECT_EQ(fs::status(FilePath()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
@@ -105,6 +135,7 @@ TEST_F(SettingsFileTest, NewFileIsPrivateAndExistingFileKeepsItsMode) {
     WriteExample();
     EXPECT_EQ(fs::status(FilePath()).permissions() & fs::perms::all, static_cast<fs::perms>(0644));
 }
+#endif
 
 TEST_F(SettingsFileTest, ReadSettingsFileFillsBoxesUpToTheMissingLine) {
     Field edit1(u"typed"), edit2(u"login"), edit3(u"secret");
@@ -173,6 +204,8 @@ TEST_F(SettingsFileTest, MarkSetupCompleteChangesOnlyLineOne) {
     LoadMatrixSetup();
     MarkSetupComplete();
     EXPECT_EQ(ReadFile(), "1\r\nSG300-52\r\n1\r\n2\r\nh\xE9\r\nl\r\np\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(directory_), fs::directory_iterator{}), 1)
+        << "the file the new content was written to is left behind";
 }
 
 TEST_F(SettingsFileTest, MarkSetupCompleteWithNothingLoaded) {
@@ -186,16 +219,19 @@ TEST_F(SettingsFileTest, DirectoryOfThatNameIsAbsentAndCannotBeWritten) {
     EXPECT_FALSE(FileIsPresent(kSettingsFileName));
     LoadMatrixSetup();  // absent: nothing happens
     EXPECT_EQ(FailureText<EFCreateError>([] { WriteExample(); }),
-              u"Cannot create file \"" + FilePath().u16string() + u"\". Is a directory");
+              u"Cannot create file \"" + FilePath().u16string() + u"\". " + kIsADirectory);
 }
 
 TEST_F(SettingsFileTest, ReadOnlyFileIsRefusedAndKept) {
     WriteFile("old content\r\n");
-    ::chmod(kSettingsFileName, 0444);
+    SetReadOnly(kSettingsFileName, true);
     EXPECT_EQ(FailureText<EFCreateError>([] { WriteExample(); }),
-              u"Cannot create file \"" + FilePath().u16string() + u"\". Permission denied");
+              u"Cannot create file \"" + FilePath().u16string() + u"\". " + kReadOnly);
     EXPECT_EQ(ReadFile(), "old content\r\n");
+    SetReadOnly(kSettingsFileName, false);  // Windows won't remove it otherwise
 }
+
+#ifndef _WIN32
 
 TEST_F(SettingsFileTest, FailedWriteLeavesThePreviousFile) {
     WriteFile("previous\r\n");
@@ -235,6 +271,51 @@ TEST_F(SettingsFileTest, PresentButUnopenableFile) {
               u"Cannot open file \"" + FilePath().u16string() + u"\". No such device or address");
     ::close(fd);
 }
+
+#else
+// Another program's handle on the file, as the sharing rules see it.
+class OtherProgram final {
+  public:
+    OtherProgram(DWORD access, DWORD sharing)
+        : handle_(CreateFileW(fs::path(kSettingsFileName).wstring().c_str(), access, sharing,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    bool IsOpen() const { return static_cast<bool>(handle_); }
+
+  private:
+    UniqueHandle handle_;
+};
+
+TEST_F(SettingsFileTest, FileAnotherProgramWritesCannotBeReadOrReplaced) {
+    WriteExample();
+    const OtherProgram writer(GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_TRUE(writer.IsOpen());
+    Field edit1, edit2, edit3;
+    EXPECT_EQ(FailureText<EFOpenError>([&] { ReadSettingsFile(edit1, edit2, edit3); }),
+              u"Cannot open file \"" + FilePath().u16string() + u"\". " +
+                  Description(ERROR_SHARING_VIOLATION));
+    EXPECT_EQ(edit1.Text(), u"");
+    EXPECT_EQ(FailureText<EFCreateError>([] { WriteExample(); }),
+              u"Cannot create file \"" + FilePath().u16string() + u"\". " +
+                  Description(ERROR_SHARING_VIOLATION));
+}
+
+// While Vindel reads, others may read too; while another program reads, the
+// file is not replaced under it.
+TEST_F(SettingsFileTest, OtherReadersShareTheFileButKeepItFromBeingReplaced) {
+    WriteExample();
+    const OtherProgram reader(GENERIC_READ, FILE_SHARE_READ);
+    ASSERT_TRUE(reader.IsOpen());
+    Field edit1, edit2, edit3;
+    ReadSettingsFile(edit1, edit2, edit3);
+    EXPECT_EQ(edit1.Text(), u"192.168.1.254");
+    MatrixSetup.InputCount = 7;
+    EXPECT_EQ(FailureText<EFCreateError>([] { WriteNewSettingsFile(Field(), Field(), Field()); }),
+              u"Cannot create file \"" + FilePath().u16string() + u"\". " +
+                  Description(ERROR_SHARING_VIOLATION));
+    EXPECT_EQ(ReadFile(), ExampleFile());
+    EXPECT_EQ(std::distance(fs::directory_iterator(directory_), fs::directory_iterator{}), 1);
+}
+#endif
 
 }  // namespace
 }  // namespace vindel

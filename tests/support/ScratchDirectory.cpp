@@ -1,14 +1,37 @@
 #include "ScratchDirectory.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace vindel::testing {
 
 namespace fs = std::filesystem;
 
-ScratchDirectory::ScratchDirectory(const std::string& purpose)
-    : previous_(fs::current_path()),
-      path_(fs::temp_directory_path() / ("vindel-" + purpose + "-" + std::to_string(::getpid()))) {
+namespace {
+
+// Tests of one program may run in parallel, each in a process of its own.
+std::string ProcessNumber() {
+#ifdef _WIN32
+    return std::to_string(::GetCurrentProcessId());
+#else
+    return std::to_string(::getpid());
+#endif
+}
+
+fs::path Name(const fs::path& purpose) {
+    fs::path name("vindel-");
+    name += purpose;
+    name += "-" + ProcessNumber();
+    return name;
+}
+
+}  // namespace
+
+ScratchDirectory::ScratchDirectory(const fs::path& purpose)
+    : previous_(fs::current_path()), path_(fs::temp_directory_path() / Name(purpose)) {
     fs::remove_all(path_);
     fs::create_directories(path_);
     fs::current_path(path_);

@@ -12,7 +12,7 @@ namespace vindel::testing {
 // directory, so every test that writes it stands in one of these.
 class ScratchDirectory final {
   public:
-    explicit ScratchDirectory(const std::string& purpose);
+    explicit ScratchDirectory(const std::filesystem::path& purpose);
     ~ScratchDirectory();
     ScratchDirectory(const ScratchDirectory&) = delete;
     ScratchDirectory& operator=(const ScratchDirectory&) = delete;

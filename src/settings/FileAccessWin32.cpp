@@ -1,0 +1,220 @@
+// The Windows backend of FileAccess. Names are UTF-8, as on Linux, and go to
+// the wide (W) functions; the failures and their texts are those of the POSIX
+// backend, with Windows' own descriptions.
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+#include "common/Exception.h"
+#include "common/Text.h"
+#include "common/Win32.h"
+#include "settings/FileAccess.h"
+
+namespace vindel {
+namespace {
+
+std::wstring WideName(const std::string& name) {
+    return Wide(FromUtf8(name));
+}
+
+// The system's description of an error, without the trailing blanks, line
+// breaks and periods, since the messages put their own punctuation after it.
+std::u16string ErrorDescription(DWORD error) {
+    std::u16string text = SystemErrorText(error);
+    while (!text.empty() && (text.back() == u' ' || text.back() == u'\r' || text.back() == u'\n' ||
+                             text.back() == u'.')) {
+        text.pop_back();
+    }
+    return text;
+}
+
+[[noreturn]] void RaiseCreateError(const std::string& name, DWORD error) {
+    throw EFCreateError(u"Cannot create file \"" + FromUtf8(FullPath(name)) + u"\". " +
+                        ErrorDescription(error));
+}
+
+[[noreturn]] void RaiseOpenError(const std::string& name, DWORD error) {
+    throw EFOpenError(u"Cannot open file \"" + FromUtf8(FullPath(name)) + u"\". " +
+                      ErrorDescription(error));
+}
+
+[[noreturn]] void RaiseWriteError() {
+    throw EWriteError(u"Stream write error");
+}
+
+// Ends a directory search when it goes out of scope.
+class FindHandle final {
+  public:
+    explicit FindHandle(HANDLE handle) : handle_(handle) {}
+    FindHandle(const FindHandle&) = delete;
+    FindHandle& operator=(const FindHandle&) = delete;
+    ~FindHandle() {
+        if (handle_ != INVALID_HANDLE_VALUE)
+            ::FindClose(handle_);
+    }
+    bool Found() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+  private:
+    HANDLE handle_;
+};
+
+// Deletes the file beside the target unless it has been put in place.
+class TemporaryFile final {
+  public:
+    explicit TemporaryFile(std::wstring path) : path_(std::move(path)) {}
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        if (!path_.empty())
+            ::DeleteFileW(path_.c_str());
+    }
+    const std::wstring& path() const { return path_; }
+    void Release() { path_.clear(); }
+
+  private:
+    std::wstring path_;
+};
+
+// Errors that mean "there is no such entry", as opposed to "its attributes
+// can't be read".
+bool MeansAbsent(DWORD error) {
+    switch (error) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_PATHNAME:
+        case ERROR_INVALID_DRIVE:
+        case ERROR_FILENAME_EXCED_RANGE:
+        case ERROR_INVALID_PARAMETER:
+        case ERROR_BAD_NETPATH:
+        case ERROR_BAD_NET_NAME:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool DirectorySearchFinds(const std::wstring& name) {
+    WIN32_FIND_DATAW found{};
+    const FindHandle search(::FindFirstFileW(name.c_str(), &found));
+    return search.Found() && (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// The new content goes to a file of its own beside the target, opened for no
+// one else, so that nobody ever sees it half written.
+UniqueHandle CreateBeside(const std::string& name, const std::wstring& target, std::wstring& path) {
+    const std::wstring stem = target + L"." + std::to_wstring(::GetCurrentProcessId()) + L"-";
+    for (unsigned attempt = 0;; ++attempt) {
+        path = stem + std::to_wstring(::GetTickCount() + attempt) + L".tmp";
+        UniqueHandle file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file)
+            return file;
+        const DWORD error = ::GetLastError();
+        if (error != ERROR_FILE_EXISTS || attempt == 100)
+            RaiseCreateError(name, error);
+    }
+}
+
+void WriteAll(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+        DWORD written = 0;
+        if (!::WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0)
+            RaiseWriteError();
+        bytes.remove_prefix(written);
+    }
+}
+
+}  // namespace
+
+std::string FullPath(const std::string& name) {
+    const std::wstring wide = WideName(name);
+    const DWORD needed = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (needed == 0)
+        return name;
+    std::wstring full(needed, L'\0');
+    const DWORD length = ::GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr);
+    if (length == 0 || length >= needed)
+        return name;
+    full.resize(length);
+    return ToUtf8(FromWide(full));
+}
+
+bool FileIsPresent(const std::string& name) {
+    const std::wstring wide = WideName(name);
+    const DWORD attributes = ::GetFileAttributesW(wide.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES)
+        return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    if (MeansAbsent(::GetLastError()))
+        return false;
+    // Present, but its attributes can't be read (a file the system holds,
+    // say): the directory's own listing decides.
+    return DirectorySearchFinds(wide);
+}
+
+std::string ReadWholeFile(const std::string& name) {
+    // Others may read the file meanwhile, but not write it.
+    const UniqueHandle file(::CreateFileW(WideName(name).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        RaiseOpenError(name, ::GetLastError());
+    std::string content;
+    char chunk[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!::ReadFile(file.get(), chunk, sizeof chunk, &got, nullptr))
+            RaiseOpenError(name, ::GetLastError());
+        if (got == 0)
+            break;
+        content.append(chunk, got);
+    }
+    return content;
+}
+
+void ReplaceWholeFile(const std::string& name, std::string_view bytes) {
+    const std::wstring target = Wide(FromUtf8(FullPath(name)));
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    // Refused as Windows itself refuses it, also where the check below
+    // wouldn't see it (wine running as root opens the file all the same).
+    if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+        RaiseCreateError(name, ERROR_ACCESS_DENIED);
+    if (exists) {
+        // What writing in place would meet (a directory, a read-only file, a
+        // file another program has open) is refused with that failure's own
+        // text, before anything is written.
+        const UniqueHandle probe(::CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr,
+                                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!probe)
+            RaiseCreateError(name, ::GetLastError());
+    }
+
+    std::wstring path;
+    UniqueHandle file = CreateBeside(name, target, path);
+    TemporaryFile temporary(path);
+    WriteAll(file.get(), bytes);
+    if (!::FlushFileBuffers(file.get()))
+        RaiseWriteError();
+    if (!file.Close())
+        RaiseWriteError();
+
+    // ReplaceFileW keeps what the old file had besides its bytes: its
+    // security, attributes and creation time. Where it can't (some file
+    // systems), a plain replacing move still swaps the file whole.
+    if (exists && ::ReplaceFileW(target.c_str(), temporary.path().c_str(), nullptr,
+                                 REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+        temporary.Release();
+        return;
+    }
+    if (!::MoveFileExW(temporary.path().c_str(), target.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        RaiseCreateError(name, ::GetLastError());
+    }
+    temporary.Release();
+}
+
+}  // namespace vindel
