@@ -7,7 +7,8 @@
 #   3. the core's tests under AddressSanitizer+UBSan and ThreadSanitizer;
 #   4. the Telnet option parser's fuzzer, for a bounded time;
 #   5. one short run of each benchmark, whose ratios go to the log;
-#   6. the Debian package, installed in a clean Debian 12 root and started.
+#   6. the Debian package, installed in a clean Debian 12 root and started;
+#   7. the core cross-built for Windows and its tests under wine.
 # VINDEL_FUZZ_SECONDS sets the fuzzing time (default 60).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -51,6 +52,9 @@ build/ci/bench/provisioning_bench --benchmark_color=false
 
 step "the Debian package: build, validate, install in a clean Debian 12 and start"
 bash scripts/ci-package.sh
+
+step "the core for Windows: cross-built with mingw-w64, tested under wine (64 and 32 bits)"
+bash scripts/ci-windows.sh
 
 step "build and test everything"
 ctest --preset ci

@@ -29,7 +29,7 @@ using testing::PickEntry;
 std::string privateNetworkFailure = "not tried";
 
 std::string FirstLineOfSettings() {
-    std::ifstream in(kSettingsFileName);
+    std::ifstream in(kSettingsFileName, std::ios::binary);
     std::string line;
     std::getline(in, line);
     return line;

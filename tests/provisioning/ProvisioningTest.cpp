@@ -96,7 +96,7 @@ class ProvisioningTest : public ::testing::Test {
                              Field(std::move(password)));
     }
     static std::string FirstLine() {
-        std::ifstream in(kSettingsFileName);
+        std::ifstream in(kSettingsFileName, std::ios::binary);
         std::string line;
         std::getline(in, line);
         return line;

@@ -150,7 +150,7 @@ TEST_F(SetupChoicesTest, ActivationRefillsTheEditBoxesFromTheSettingsFile) {
 }
 
 TEST_F(SetupChoicesTest, ShortSettingsFileStopsTheSetupViewWithOneBox) {
-    std::ofstream(kSettingsFileName) << "0\r\nSG300-10\r\n1\r\n1\r\n10.9.9.9\r\n";
+    std::ofstream(kSettingsFileName, std::ios::binary) << "0\r\nSG300-10\r\n1\r\n1\r\n10.9.9.9\r\n";
     Form1->ShowControllerView();
     testing::ModalBoxAcceptor acceptor;
     ASSERT_TRUE(testing::Activate(*Form2));
