@@ -1,5 +1,6 @@
 #include "catalogue/CommandTables.h"
 
+#include "catalogue/PortNumberTexts.h"
 #include "common/Text.h"
 
 namespace vindel {
@@ -31,6 +32,13 @@ const std::array<std::u16string, kVlanSlots>& VlanCommands() {
 const std::array<std::u16string, kVlanSlots>& NativeVlanCommands() {
     static const auto table = Numbered<kVlanSlots>(u"switchport trunk native vlan ", 2);
     return table;
+}
+
+void BuildTables() {
+    PortNumberTexts();
+    InterfaceCommands();
+    VlanCommands();
+    NativeVlanCommands();
 }
 
 }  // namespace vindel

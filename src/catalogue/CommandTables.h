@@ -21,6 +21,10 @@ const std::array<std::u16string, kVlanSlots>& VlanCommands();
 // that every input, the 50th included, gets its own VLAN.
 const std::array<std::u16string, kVlanSlots>& NativeVlanCommands();
 
+// Builds the tables and the count texts now, once, so that nothing is built
+// while the script types. The program calls it at start-up.
+void BuildTables();
+
 inline constexpr std::u16string_view ConfigCommand = u"config";
 inline constexpr std::u16string_view ExitCommand = u"exit";
 inline constexpr std::u16string_view SaveConfigCommand = u"copy running-config startup-config";

@@ -193,6 +193,21 @@ TEST_F(MainWindowTest, ControlsAfterCreationAndInEachView) {
     CheckControls([](const Control& c) { return c.inSetupView; }, "setup view");
 }
 
+TEST_F(MainWindowTest, ControlsAreMadeInTheDesignedOrder) {
+    // A later control is drawn over an earlier one, so the order matters.
+    QStringList made;
+    for (const QObject* child : Form1->children()) {
+        const auto* control = qobject_cast<const QWidget*>(child);
+        // The diagram window is owned by this one but is no control of it.
+        if (control != nullptr && !control->isWindow())
+            made << control->objectName();
+    }
+    QStringList designed;
+    for (const Control& c : kControls)
+        designed << c.name;
+    EXPECT_EQ(made, designed);
+}
+
 TEST_F(MainWindowTest, SetupViewKeepsAnotherModelsPictureOverTheFirst) {
     Form1->Image4->show();  // the SG300-28 picture, chosen after provisioning
     Form1->ShowControllerView();
