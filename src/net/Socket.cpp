@@ -28,20 +28,6 @@ namespace {
 
 }  // namespace
 
-Socket::~Socket() {
-    Close();
-}
-
-Socket::Socket(Socket&& other) noexcept : handle_(std::exchange(other.handle_, kNoHandle)) {}
-
-Socket& Socket::operator=(Socket&& other) noexcept {
-    if (this != &other) {
-        Close();
-        handle_ = std::exchange(other.handle_, kNoHandle);
-    }
-    return *this;
-}
-
 void Socket::StartLibrary() {}
 
 std::uint32_t Socket::LookupIPv4(std::u16string_view name) {

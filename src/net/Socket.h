@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 
 namespace vindel {
 
@@ -24,9 +25,17 @@ class Socket final {
 #endif
 
     Socket() = default;
-    ~Socket();
-    Socket(Socket&& other) noexcept;
-    Socket& operator=(Socket&& other) noexcept;
+    ~Socket() {
+        Close();
+    }
+    Socket(Socket&& other) noexcept : handle_(std::exchange(other.handle_, kNoHandle)) {}
+    Socket& operator=(Socket&& other) noexcept {
+        if (this != &other) {
+            Close();
+            handle_ = std::exchange(other.handle_, kNoHandle);
+        }
+        return *this;
+    }
     Socket(const Socket&) = delete;
     Socket& operator=(const Socket&) = delete;
 

@@ -13,33 +13,17 @@
 
 #include "common/Exception.h"
 #include "common/Text.h"
+#include "settings/FileErrors.h"
 
 namespace vindel {
 namespace {
 
-// The platform's description of an error, without the trailing blanks, line
-// breaks and periods, since the messages put their own punctuation after it.
-std::u16string ErrorDescription(int error) {
-    std::u16string text = FromUtf8(std::strerror(error));
-    while (!text.empty() && (text.back() == u' ' || text.back() == u'\r' || text.back() == u'\n' ||
-                             text.back() == u'.')) {
-        text.pop_back();
-    }
-    return text;
+[[noreturn]] void CreateFailed(const std::string& name, int error) {
+    RaiseCreateError(name, FromUtf8(std::strerror(error)));
 }
 
-[[noreturn]] void RaiseCreateError(const std::string& name, int error) {
-    throw EFCreateError(u"Cannot create file \"" + FromUtf8(FullPath(name)) + u"\". " +
-                        ErrorDescription(error));
-}
-
-[[noreturn]] void RaiseOpenError(const std::string& name, int error) {
-    throw EFOpenError(u"Cannot open file \"" + FromUtf8(FullPath(name)) + u"\". " +
-                      ErrorDescription(error));
-}
-
-[[noreturn]] void RaiseWriteError() {
-    throw EWriteError(u"Stream write error");
+[[noreturn]] void OpenFailed(const std::string& name, int error) {
+    RaiseOpenError(name, FromUtf8(std::strerror(error)));
 }
 
 // Closes a descriptor when it goes out of scope.
@@ -131,7 +115,7 @@ std::string ReadWholeFile(const std::string& name) {
     // Non-blocking open, so that a pipe of that name can't hang the window.
     FileDescriptor file(::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.get() < 0)
-        RaiseOpenError(name, errno);
+        OpenFailed(name, errno);
     std::string content;
     char chunk[65536];
     for (;;) {
@@ -139,7 +123,7 @@ std::string ReadWholeFile(const std::string& name) {
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            RaiseOpenError(name, errno);
+            OpenFailed(name, errno);
         if (got == 0)
             break;
         content.append(chunk, static_cast<std::size_t>(got));
@@ -155,13 +139,13 @@ void ReplaceWholeFile(const std::string& name, std::string_view bytes) {
     const bool exists = ::stat(name.c_str(), &existing) == 0;
     if (exists) {
         if (S_ISDIR(existing.st_mode))
-            RaiseCreateError(name, EISDIR);
+            CreateFailed(name, EISDIR);
         // A file without write permission is read-only, also for root.
         if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-            RaiseCreateError(name, EACCES);
+            CreateFailed(name, EACCES);
         FileDescriptor probe(::open(name.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK));
         if (probe.get() < 0)
-            RaiseCreateError(name, errno);
+            CreateFailed(name, errno);
         char resolved[PATH_MAX];
         if (::realpath(name.c_str(), resolved) != nullptr)
             target = resolved;
@@ -173,11 +157,11 @@ void ReplaceWholeFile(const std::string& name, std::string_view bytes) {
         (target_path.parent_path() / ("." + target_path.filename().string() + ".XXXXXX")).string();
     FileDescriptor file(::mkostemp(pattern.data(), O_CLOEXEC));
     if (file.get() < 0)
-        RaiseCreateError(name, errno);
+        CreateFailed(name, errno);
     TemporaryFile temporary(pattern);
 
     if (::fchmod(file.get(), mode) != 0)
-        RaiseCreateError(name, errno);
+        CreateFailed(name, errno);
     if (exists) {
         // Keep the owner when root rewrites somebody's file; best effort.
         [[maybe_unused]] const int ignored = ::fchown(file.get(), existing.st_uid, existing.st_gid);
@@ -188,7 +172,7 @@ void ReplaceWholeFile(const std::string& name, std::string_view bytes) {
     if (!file.Close())
         RaiseWriteError();
     if (::rename(temporary.path().c_str(), target_path.c_str()) != 0)
-        RaiseCreateError(name, errno);
+        CreateFailed(name, errno);
     temporary.Release();
 
     // Make the rename itself durable; a failure here loses nothing.

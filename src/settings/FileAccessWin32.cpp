@@ -11,6 +11,7 @@
 #include "common/Text.h"
 #include "common/Win32.h"
 #include "settings/FileAccess.h"
+#include "settings/FileErrors.h"
 
 namespace vindel {
 namespace {
@@ -19,29 +20,12 @@ std::wstring WideName(const std::string& name) {
     return Wide(FromUtf8(name));
 }
 
-// The system's description of an error, without the trailing blanks, line
-// breaks and periods, since the messages put their own punctuation after it.
-std::u16string ErrorDescription(DWORD error) {
-    std::u16string text = SystemErrorText(error);
-    while (!text.empty() && (text.back() == u' ' || text.back() == u'\r' || text.back() == u'\n' ||
-                             text.back() == u'.')) {
-        text.pop_back();
-    }
-    return text;
+[[noreturn]] void CreateFailed(const std::string& name, DWORD error) {
+    RaiseCreateError(name, SystemErrorText(error));
 }
 
-[[noreturn]] void RaiseCreateError(const std::string& name, DWORD error) {
-    throw EFCreateError(u"Cannot create file \"" + FromUtf8(FullPath(name)) + u"\". " +
-                        ErrorDescription(error));
-}
-
-[[noreturn]] void RaiseOpenError(const std::string& name, DWORD error) {
-    throw EFOpenError(u"Cannot open file \"" + FromUtf8(FullPath(name)) + u"\". " +
-                      ErrorDescription(error));
-}
-
-[[noreturn]] void RaiseWriteError() {
-    throw EWriteError(u"Stream write error");
+[[noreturn]] void OpenFailed(const std::string& name, DWORD error) {
+    RaiseOpenError(name, SystemErrorText(error));
 }
 
 // Ends a directory search when it goes out of scope.
@@ -114,7 +98,7 @@ UniqueHandle CreateBeside(const std::string& name, const std::wstring& target, s
             return file;
         const DWORD error = ::GetLastError();
         if (error != ERROR_FILE_EXISTS || attempt == 100)
-            RaiseCreateError(name, error);
+            CreateFailed(name, error);
     }
 }
 
@@ -160,13 +144,13 @@ std::string ReadWholeFile(const std::string& name) {
     const UniqueHandle file(::CreateFileW(WideName(name).c_str(), GENERIC_READ, FILE_SHARE_READ,
                                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
-        RaiseOpenError(name, ::GetLastError());
+        OpenFailed(name, ::GetLastError());
     std::string content;
     char chunk[65536];
     for (;;) {
         DWORD got = 0;
         if (!::ReadFile(file.get(), chunk, sizeof chunk, &got, nullptr))
-            RaiseOpenError(name, ::GetLastError());
+            OpenFailed(name, ::GetLastError());
         if (got == 0)
             break;
         content.append(chunk, got);
@@ -182,7 +166,7 @@ void ReplaceWholeFile(const std::string& name, std::string_view bytes) {
     // wouldn't see it (wine running as root opens the file all the same).
     if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
         (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
-        RaiseCreateError(name, ERROR_ACCESS_DENIED);
+        CreateFailed(name, ERROR_ACCESS_DENIED);
     if (exists) {
         // What writing in place would meet (a directory, a read-only file, a
         // file another program has open) is refused with that failure's own
@@ -190,7 +174,7 @@ void ReplaceWholeFile(const std::string& name, std::string_view bytes) {
         const UniqueHandle probe(::CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr,
                                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!probe)
-            RaiseCreateError(name, ::GetLastError());
+            CreateFailed(name, ::GetLastError());
     }
 
     std::wstring path;
@@ -212,7 +196,7 @@ void ReplaceWholeFile(const std::string& name, std::string_view bytes) {
     }
     if (!::MoveFileExW(temporary.path().c_str(), target.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        RaiseCreateError(name, ::GetLastError());
+        CreateFailed(name, ::GetLastError());
     }
     temporary.Release();
 }
