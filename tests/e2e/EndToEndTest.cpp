@@ -8,6 +8,7 @@
 #include "Driving.h"
 #include "ModalBoxes.h"
 #include "PrivateNetwork.h"
+#include "ProgramWindows.h"
 #include "ScratchDirectory.h"
 #include "SimulatedSwitch.h"
 #include "SkipOrFail.h"
@@ -50,11 +51,7 @@ class EndToEndTest : public ::testing::Test {
         if (!privateNetworkFailure.empty()) {
             VINDEL_SKIP_OR_FAIL("no private network: " + privateNetworkFailure);
         }
-        MatrixSetup = {};
-        SettingsList.Clear();
-        application_ = std::make_unique<TApplication>(*qApp);
-        application_->CreateForm(Form1);
-        application_->CreateForm(Form2);
+        application_ = testing::StartWindows();
         ASSERT_TRUE(testing::Activate(*Form1));
     }
     void TearDown() override { application_.reset(); }

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "Driving.h"
+#include "ProgramWindows.h"
 #include "app/Application.h"
 #include "common/MatrixSetup.h"
 #include "ui/Diagram.h"
@@ -14,12 +15,7 @@ namespace {
 
 class DiagramTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        MatrixSetup = {};
-        application_ = std::make_unique<TApplication>(*qApp);
-        application_->CreateForm(Form1);
-        application_->CreateForm(Form2);
-    }
+    void SetUp() override { application_ = testing::StartWindows(); }
     void TearDown() override { application_.reset(); }
 
     // Shows the diagram window and waits until it has become active.

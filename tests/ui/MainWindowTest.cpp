@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <QLineEdit>
 
+#include "ProgramWindows.h"
 #include "app/Application.h"
 #include "ui/Diagram.h"
 #include "ui/FormStyle.h"
@@ -149,11 +150,7 @@ QString TextOf(const QWidget* control) {
 
 class MainWindowTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        application_ = std::make_unique<TApplication>(*qApp);
-        application_->CreateForm(Form1);
-        application_->CreateForm(Form2);
-    }
+    void SetUp() override { application_ = testing::StartWindows(); }
     void TearDown() override { application_.reset(); }
 
     // Checks every control against the table, with the visibility of one view.

@@ -7,6 +7,7 @@
 
 #include "Driving.h"
 #include "ModalBoxes.h"
+#include "ProgramWindows.h"
 #include "ScratchDirectory.h"
 #include "app/Application.h"
 #include "common/MatrixSetup.h"
@@ -32,11 +33,7 @@ QStringList Counts(int n) {
 class SetupChoicesTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        MatrixSetup = {};
-        SettingsList.Clear();
-        application_ = std::make_unique<TApplication>(*qApp);
-        application_->CreateForm(Form1);
-        application_->CreateForm(Form2);
+        application_ = testing::StartWindows();
         ASSERT_TRUE(testing::Activate(*Form1));
     }
     void TearDown() override { application_.reset(); }
