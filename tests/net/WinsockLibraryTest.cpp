@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "FailureText.h"
 #include "common/Text.h"
 #include "common/Win32.h"
 #include "net/EIdException.h"
@@ -15,15 +16,7 @@
 namespace vindel {
 namespace {
 
-template <typename Kind, typename Action>
-std::u16string FailureText(Action&& action) {
-    try {
-        action();
-    } catch (const Kind& e) {
-        return e.Message();
-    }
-    return u"no failure";
-}
+using testing::FailureText;
 
 // ": " and what the system says about the code, or the code where it has no
 // text for it.

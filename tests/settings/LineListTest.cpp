@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "FailureText.h"
 #include "common/Exception.h"
 
 namespace vindel {
@@ -58,13 +59,8 @@ TEST(LineList, DecodesMarksBreaksAndNul) {
 TEST(LineList, IndexErrorsNameTheIndex) {
     LineList list;
     list.Add(u"a");
-    auto message_of = [](auto&& action) {
-        try {
-            action();
-        } catch (const EStringListError& e) {
-            return e.Message();
-        }
-        return std::u16string(u"no failure");
+    const auto message_of = [](auto&& action) {
+        return testing::FailureText<EStringListError>(action);
     };
     EXPECT_EQ(message_of([&] { list.Get(1); }), u"List index out of bounds (1)");
     EXPECT_EQ(message_of([&] { list.Get(-1); }), u"List index out of bounds (-1)");

@@ -18,6 +18,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "FailureText.h"
 #include "ScratchDirectory.h"
 #include "common/Exception.h"
 #include "common/MatrixSetup.h"
@@ -90,15 +91,7 @@ class SettingsFileTest : public ::testing::Test {
     const fs::path& directory_ = scratch_.path();
 };
 
-template <typename Kind, typename Action>
-std::u16string FailureText(Action&& action) {
-    try {
-        action();
-    } catch (const Kind& e) {
-        return e.Message();
-    }
-    return u"no failure";
-}
+using testing::FailureText;
 
 std::string ExampleFile() {
     std::string expected = "0\r\nSG300-10\r\n4\r\n4\r\n192.168.1.254\r\n\r\n\r\n";
