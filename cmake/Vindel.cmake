@@ -10,11 +10,24 @@ endfunction()
 # A GoogleTest executable whose cases ctest lists one by one. A cross-built
 # one can't be asked for its cases while building, so ctest runs it whole,
 # through CMAKE_CROSSCOMPILING_EMULATOR (wine; see cmake/Windows.cmake).
+#
+# X11 (or X11_WM, with a window manager) runs it, the listing of its cases
+# included, on a private Xvfb display through tests/support/with-x-server.sh;
+# link vindel_x11_main rather than vindel_offscreen_main then.
 function(vindel_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENV" ${ARGN})
+  cmake_parse_arguments(ARG "X11;X11_WM" "" "SOURCES;LIBS;ENV" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
   vindel_warnings(${name})
+  set(x_server ${PROJECT_SOURCE_DIR}/tests/support/with-x-server.sh)
+  if(ARG_X11_WM)
+    set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${x_server};--wm")
+  elseif(ARG_X11)
+    set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${x_server}")
+  endif()
+  if(ARG_X11 OR ARG_X11_WM)
+    list(APPEND ARG_ENV QT_QPA_PLATFORM=xcb)
+  endif()
   if(CMAKE_CROSSCOMPILING)
     add_test(NAME ${name} COMMAND ${name})
     if(ARG_ENV)

@@ -15,6 +15,9 @@ packages=(
   # network tests: private namespaces and real telnet servers to talk to
   iproute2 util-linux inetutils-telnetd ucspi-tcp socat libtelnet-dev
   python3
+  # window tests on a real X server: a virtual display, a small window
+  # manager, and tools to read window properties and send input
+  xvfb openbox x11-utils xdotool
 )
 
 missing=()

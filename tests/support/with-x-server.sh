@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Runs a command on a private virtual X display, for the window tests that
+# only show on a real X server (window-manager ownership, stacking, focus,
+# real key events). Each run gets a display of its own, so tests can run in
+# parallel and leave nothing behind.
+#
+#   with-x-server.sh [--wm] COMMAND [ARGS...]
+#
+# --wm also starts openbox, a small window manager, and waits until it has
+# taken the display. The command runs with DISPLAY set and QT_QPA_PLATFORM=xcb.
+# Exits 77 (ctest's skip code for these tests) when Xvfb is not installed.
+set -euo pipefail
+
+with_wm=0
+if [ "${1:-}" = "--wm" ]; then
+  with_wm=1
+  shift
+fi
+
+if ! command -v Xvfb >/dev/null; then
+  echo "Xvfb is not installed (package xvfb): skipping $*" >&2
+  exit 77
+fi
+
+scratch=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+# -displayfd writes the number of a free display once the server listens.
+mkfifo "$scratch/display"
+Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp -noreset 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+pids+=($!)
+read -r -t 30 number <"$scratch/display" || {
+  echo "Xvfb did not start:" >&2
+  cat "$scratch/xvfb.log" >&2
+  exit 1
+}
+export DISPLAY=":$number"
+export QT_QPA_PLATFORM=xcb
+
+if [ "$with_wm" -eq 1 ]; then
+  if ! command -v openbox >/dev/null; then
+    echo "openbox is not installed (package openbox): skipping $*" >&2
+    exit 77
+  fi
+  openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
+  pids+=($!)
+  # The window manager has taken the display once it has named itself on
+  # the root window.
+  for _ in $(seq 1 300); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+  done
+fi
+
+status=0
+"$@" || status=$?
+exit "$status"
