@@ -51,7 +51,7 @@ TEST_F(ComboBoxTest, TypingCompletesToTheFirstEntryAndRaisesItsPosition) {
 
 TEST_F(ComboBoxTest, TypingOverTheSelectedTextIsTyping) {
     struct Case {
-        int picked;         // the entry selected before, -1 for none
+        int picked;         // the entry picked before
         const char* typed;  // typed over the whole text, selected with Ctrl+A; \b: Backspace
         const char* text;   // what the box shows afterwards
         int index;          // the entry it selects afterwards
@@ -69,7 +69,7 @@ TEST_F(ComboBoxTest, TypingOverTheSelectedTextIsTyping) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
-        box_.setCurrentIndex(c.picked);
+        testing::PickEntry(box_, c.picked);
         changes_.clear();
         QTest::keyClick(&box_, Qt::Key_A, Qt::ControlModifier);
         ASSERT_EQ(box_.lineEdit()->selectedText(), box_.currentText());
