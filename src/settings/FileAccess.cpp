@@ -150,16 +150,21 @@ bool HasExtendedAttributes(int fd) {
     return size > 0 || (size < 0 && errno != ENOTSUP);
 }
 
-// Whether the new file can take the old one's place unnoticed: the old one
-// has no second name (a hard link would keep the old content) and no
-// extended attributes (ACLs among them) that the new one would lack, and the
-// new one came out with the same owner and group, which is not so when root
-// saves someone else's file, when a group shares it, or when the folder
-// hands its own group to new files.
-bool CanTakeItsPlace(const struct stat& old_info, int old_fd, int new_fd) {
+// Whether a new file could take the old one's place unnoticed, as far as the
+// old one tells: it has no second name (a hard link would keep the old
+// content) and no extended attributes (ACLs among them) that a new file
+// would lack.
+bool MayBeReplaced(const struct stat& info, int fd) {
+    return info.st_nlink == 1 && !HasExtendedAttributes(fd);
+}
+
+// The rest, once the new file exists: it came out with the old one's owner
+// and group, which is not so when root saves someone else's file, when a
+// group shares it, or when the folder hands its own group to new files; and
+// without extended attributes of its own.
+bool MatchesTheOldFile(const struct stat& old_info, int new_fd) {
     struct stat new_info {};
-    return old_info.st_nlink == 1 && !HasExtendedAttributes(old_fd) &&
-           ::fstat(new_fd, &new_info) == 0 && new_info.st_uid == old_info.st_uid &&
+    return ::fstat(new_fd, &new_info) == 0 && new_info.st_uid == old_info.st_uid &&
            new_info.st_gid == old_info.st_gid && !HasExtendedAttributes(new_fd);
 }
 
@@ -221,23 +226,27 @@ void CreateNewFile(const std::string& name, std::string_view bytes) {
     PutInPlace(name, file, temporary, target, S_IRUSR | S_IWUSR, bytes);
 }
 
+// Puts a new file in place of the old one where that goes unnoticed, and
+// writes the old one in place otherwise.
 void ReplaceExistingFile(const std::string& name, const struct stat& existing,
                          std::string_view bytes) {
     struct stat info {};
     FileDescriptor old_file = OpenExistingFile(name, existing, info);
-    // A link is followed: the file it names is replaced, the link stays.
-    char resolved[PATH_MAX];
-    const std::filesystem::path target(
-        FullPath(::realpath(name.c_str(), resolved) != nullptr ? resolved : name));
-    std::string path;
-    FileDescriptor file = CreateBeside(target, path);
-    if (file.get() < 0 && !FolderRefusesNewFiles(errno))
-        CreateFailed(name, errno);
-    if (file.get() >= 0) {
-        TemporaryFile temporary(path);
-        if (CanTakeItsPlace(info, old_file.get(), file.get())) {
-            PutInPlace(name, file, temporary, target, info.st_mode & 07777, bytes);
-            return;
+    if (MayBeReplaced(info, old_file.get())) {
+        // A link is followed: the file it names is replaced, the link stays.
+        char resolved[PATH_MAX];
+        const std::filesystem::path target(
+            FullPath(::realpath(name.c_str(), resolved) != nullptr ? resolved : name));
+        std::string path;
+        FileDescriptor file = CreateBeside(target, path);
+        if (file.get() < 0 && !FolderRefusesNewFiles(errno))
+            CreateFailed(name, errno);
+        if (file.get() >= 0) {
+            TemporaryFile temporary(path);
+            if (MatchesTheOldFile(info, file.get())) {
+                PutInPlace(name, file, temporary, target, info.st_mode & 07777, bytes);
+                return;
+            }
         }
     }
     WriteInPlace(name, old_file, bytes);

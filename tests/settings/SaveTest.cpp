@@ -295,6 +295,19 @@ std::vector<SaveCase> SaveCases(ino_t& old_inode) {
              EXPECT_EQ(Attribute(kFile), "kept");
              EXPECT_EQ(Content("other.ini"), kNewContent);
          }},
+        {"root: a folder that hands its group to new files gets the file written in place", true,
+         Saver::Self, false,
+         [=] {
+             WriteOld();
+             ::chown(".", 0, nobody.shared_group);
+             ::chmod(".", 02775);
+             keep_inode();
+         },
+         "saved",
+         [=] {
+             same_file();
+             EXPECT_EQ(Info(kFile).st_gid, 0u);
+         }},
         {"in place for an ordinary user, a size limit gives the write error", true, Saver::Ordinary,
          true,
          [nobody] {
