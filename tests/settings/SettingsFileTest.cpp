@@ -290,6 +290,20 @@ TEST_F(SettingsFileTest, FileAnotherProgramWritesCannotBeReadOrReplaced) {
                   Description(ERROR_SHARING_VIOLATION));
 }
 
+// A second name of the file would keep the old content if a new file took
+// its place, so the file is written in place. (SaveTest.cpp has the POSIX
+// cases.)
+TEST_F(SettingsFileTest, FileWithASecondNameIsWrittenInPlace) {
+    WriteFile("old content\r\n");
+    fs::create_hard_link(kSettingsFileName, "other.ini");
+    WriteExample();
+    EXPECT_EQ(ReadFile(), ExampleFile());
+    std::ifstream other("other.ini", std::ios::binary);
+    std::stringstream content;
+    content << other.rdbuf();
+    EXPECT_EQ(content.str(), ExampleFile());
+}
+
 // While Vindel reads, others may read too; while another program reads, the
 // file is not replaced under it.
 TEST_F(SettingsFileTest, OtherReadersShareTheFileButKeepItFromBeingReplaced) {
