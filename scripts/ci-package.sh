@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds Vindel's Debian package and checks it the way a user would meet it:
 #   1. the release build and cpack;
-#   2. dpkg's view of the package, and the menu entry and software-centre
-#      entry as installed, through desktop-file-validate and appstreamcli;
+#   2. dpkg's view of the package; lintian, which must report no error and no
+#      warning; the menu entry and software-centre entry as installed, through
+#      desktop-file-validate and appstreamcli;
 #   3. a fresh Debian 12 made with debootstrap (minbase), where apt installs
 #      the package with nothing but its Depends, and the installed program is
 #      started on Qt's offscreen platform as an ordinary user.
@@ -49,7 +50,7 @@ trap unmount_all EXIT
 
 step "packaging tools"
 bash scripts/install-deps.sh
-tools=(desktop-file-utils appstream dpkg-dev debootstrap debian-archive-keyring)
+tools=(desktop-file-utils appstream dpkg-dev debootstrap debian-archive-keyring lintian)
 missing=()
 for p in "${tools[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -75,6 +76,10 @@ deb="${debs[0]}"
 step "dpkg's view of $(basename "$deb")"
 dpkg-deb --info "$deb"
 dpkg-deb --contents "$deb"
+
+step "lintian"
+# Its notes at the level "info" are shown but do not fail the check.
+lintian --info --fail-on error,warning "$deb"
 
 step "menu entry and software-centre entry, as installed"
 tree="$work/tree"

@@ -1,32 +1,87 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test:
-#   1. the formatting check;
-#   2. every target in an optimised build with warnings as errors, and all
-#      tests, the window tests on Qt's offscreen platform and the real Telnet
-#      servers in a private network namespace (as root, they must not skip);
-#   3. the core's tests under AddressSanitizer+UBSan and ThreadSanitizer;
-#   4. the Telnet option parser's fuzzer, for a bounded time;
-#   5. one short run of each benchmark, whose ratios go to the log;
-#   6. the Debian package, installed in a clean Debian 12 root and started;
-#   7. the core cross-built for Windows and its tests under wine.
+# Builds Vindel and runs its tests.
+#
+#   bash scripts/test.sh         everything, as CI runs it (as root, on a fresh
+#                                Debian 12 machine too), in this order:
+#     1. installs what is missing (Debian packages, through apt-get);
+#     2. the formatting check;
+#     3. every target in an optimised build with warnings as errors, and all
+#        tests: the window tests offscreen and on a private Xvfb display, the
+#        real Telnet servers and the end-to-end run in private network
+#        namespaces (as root, nothing there may skip);
+#     4. clang-tidy over src/ and tools/, with the project's configuration;
+#     5. the core's tests under AddressSanitizer+UBSan and ThreadSanitizer;
+#     6. the Telnet option parser's fuzzer, for a bounded time;
+#     7. one short run of each benchmark, whose ratios go to the log;
+#     8. the Debian package: built, checked by lintian, installed in a clean
+#        Debian 12 root and started;
+#     9. the core cross-built for Windows and its tests under wine.
+#
+#   bash scripts/test.sh quick   the day-to-day loop, as an ordinary user: the
+#                                formatting check, the dev build and every test
+#                                that needs no root. It installs nothing and
+#                                writes nothing outside the work tree; what it
+#                                can't run here it skips with a message. Needs
+#                                what the full command installs (run that once).
+#
 # VINDEL_FUZZ_SECONDS sets the fuzzing time (default 60).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 step() { printf '\n== %s\n' "$*"; }
 
+mode="${1:-full}"
+case "$mode" in
+  full | quick) ;;
+  *)
+    echo "usage: bash scripts/test.sh [quick]" >&2
+    exit 2
+    ;;
+esac
+
+check_formatting() {
+  step "formatting"
+  mapfile -t sources < <(git ls-files '*.cpp' '*.h')
+  clang-format --dry-run --Werror "${sources[@]}"
+}
+
+if [ "$mode" = quick ]; then
+  for tool in cmake ninja clang-format; do
+    command -v "$tool" >/dev/null || {
+      echo "$tool is missing: run 'bash scripts/test.sh' once as root, which installs it" >&2
+      exit 1
+    }
+  done
+  # Scratch files, Qt's runtime directory and font caches stay in the tree.
+  scratch="$PWD/build/quick-scratch"
+  mkdir -p "$scratch/tmp" "$scratch/cache"
+  mkdir -m 0700 -p "$scratch/runtime"
+  export TMPDIR="$scratch/tmp" XDG_RUNTIME_DIR="$scratch/runtime" XDG_CACHE_HOME="$scratch/cache"
+  unset VINDEL_REQUIRE_REAL_PEERS
+  check_formatting
+  step "dev build and every test"
+  cmake --preset dev >/dev/null
+  cmake --build --preset dev
+  # Tests that need root or a missing tool say so and count as skipped.
+  ctest --preset dev
+  exit 0
+fi
+
 step "packages"
 bash scripts/install-deps.sh
 bash tests/net/fetch-busybox.sh
 
-step "formatting"
-mapfile -t sources < <(git ls-files '*.cpp' '*.h')
-clang-format --dry-run --Werror "${sources[@]}"
+check_formatting
 
 if [ "$(id -u)" -eq 0 ]; then
-  # Nothing stands in the way of the real-server tests as root: a skip there
-  # would hide a broken set-up.
+  # Nothing stands in the way of the real-server and real-display tests as
+  # root: a skip there would hide a broken set-up.
   export VINDEL_REQUIRE_REAL_PEERS=1
 fi
+
+step "build everything (optimised, warnings as errors) and run every test"
+cmake --preset ci >/dev/null
+cmake --build --preset ci
+ctest --preset ci
 
 for preset in asan tsan; do
   step "$preset: build and test the core"
@@ -44,17 +99,12 @@ build/fuzz/src/net/fuzz/net_parser_fuzz -max_total_time="${VINDEL_FUZZ_SECONDS:-
   build/fuzz/corpus src/net/fuzz/corpus
 
 step "benchmark: option parser against libtelnet"
-cmake --preset ci >/dev/null
-cmake --build --preset ci
 build/ci/bench/net_parser_bench --benchmark_min_time=0.2 --benchmark_color=false
 step "benchmark: a whole provisioning run against its prescribed pauses"
 build/ci/bench/provisioning_bench --benchmark_color=false
 
-step "the Debian package: build, validate, install in a clean Debian 12 and start"
+step "the Debian package: build, lintian, install in a clean Debian 12 and start"
 bash scripts/ci-package.sh
 
 step "the core for Windows: cross-built with mingw-w64, tested under wine (64 and 32 bits)"
 bash scripts/ci-windows.sh
-
-step "build and test everything"
-ctest --preset ci

@@ -10,10 +10,11 @@
 // platforms (CodePage.cpp).
 namespace vindel {
 
-// UTF-16 to the code page. A character the code page lacks becomes its best
-// fit (an accented Latin letter its base letter), else the code page's
-// default character, "?". In a double-byte code page one character can give
-// two bytes.
+// UTF-16 to the code page, as the platform's WideCharToMultiByte converts
+// it. A character the code page lacks becomes the platform's best fit (an
+// accented Latin letter its base letter), else the code page's default
+// character, "?". In a double-byte code page one character can give two
+// bytes; in Windows-1252 each UTF-16 code unit gives one.
 std::string ToAnsi(std::u16string_view text);
 
 // The code page to UTF-16: each byte, or each lead and trail byte pair of a

@@ -17,13 +17,22 @@ std::string FullPath(const std::string& name);
 // The whole content. Raises EFOpenError when the file can't be opened.
 std::string ReadWholeFile(const std::string& name);
 
-// Replaces the file's content. The new bytes go to a file beside it that is
+// Replaces the file's content. Where a new file can take the old one's place
+// unnoticed (there is no file yet, or the old one has one name, no extended
+// attributes, and the new one comes out with its owner and group), the new
+// bytes go to a file beside it, private to its owner until complete, that is
 // put in place only once complete, so a failure leaves the old file as it
-// was. On POSIX a new file is private to its owner (0600); on Windows it gets
-// the directory's inherited security. An existing one keeps its permissions.
-// Raises EFCreateError when the file can't be created or replaced (on
-// Windows also while another program has it open), EWriteError ("Stream
-// write error") when not all bytes are written.
+// was. Elsewhere (a folder the operator may not write, a file shared with a
+// group or saved by root for someone else, a hard link) the file is truncated
+// and written in place, so that it stays the file it was; a failure then
+// leaves what was written. A link is followed, and a link to no file creates
+// its target. On POSIX a new file is private to its owner (0600); on Windows
+// it gets the directory's inherited security. An existing one keeps its
+// permissions. Raises EFCreateError when the file can't be created or
+// replaced, also when it exists and is no regular file (a device, a pipe, a
+// socket), which is left untouched (on Windows also while another program
+// has it open); EWriteError ("Stream write error") when not all bytes are
+// written, a file-size limit included.
 void ReplaceWholeFile(const std::string& name, std::string_view bytes);
 
 }  // namespace vindel

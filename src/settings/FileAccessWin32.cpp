@@ -87,8 +87,10 @@ bool DirectorySearchFinds(const std::wstring& name) {
 }
 
 // The new content goes to a file of its own beside the target, opened for no
-// one else, so that nobody ever sees it half written.
-UniqueHandle CreateBeside(const std::string& name, const std::wstring& target, std::wstring& path) {
+// one else, so that nobody ever sees it half written. With `may_refuse`, a
+// folder that refuses new files gives an empty handle instead of a failure.
+UniqueHandle CreateBeside(const std::string& name, const std::wstring& target, std::wstring& path,
+                          bool may_refuse) {
     const std::wstring stem = target + L"." + std::to_wstring(::GetCurrentProcessId()) + L"-";
     for (unsigned attempt = 0;; ++attempt) {
         path = stem + std::to_wstring(::GetTickCount() + attempt) + L".tmp";
@@ -97,6 +99,8 @@ UniqueHandle CreateBeside(const std::string& name, const std::wstring& target, s
         if (file)
             return file;
         const DWORD error = ::GetLastError();
+        if (error == ERROR_ACCESS_DENIED && may_refuse)
+            return {};
         if (error != ERROR_FILE_EXISTS || attempt == 100)
             CreateFailed(name, error);
     }
@@ -110,6 +114,25 @@ void WriteAll(HANDLE file, std::string_view bytes) {
             RaiseWriteError();
         bytes.remove_prefix(written);
     }
+}
+
+// A hard link would keep the old content if a new file took this one's place.
+bool HasOtherNames(HANDLE file) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    return ::GetFileInformationByHandle(file, &info) && info.nNumberOfLinks > 1;
+}
+
+// Truncate, write, close: the file stays the file it was, with its other
+// names. A failure leaves what was written.
+void WriteInPlace(const std::string& name, UniqueHandle& file, std::string_view bytes) {
+    // Just opened, the handle stands at the start: this empties the file.
+    if (!::SetEndOfFile(file.get()))
+        CreateFailed(name, ::GetLastError());
+    WriteAll(file.get(), bytes);
+    if (!::FlushFileBuffers(file.get()))
+        RaiseWriteError();
+    if (!file.Close())
+        RaiseWriteError();
 }
 
 }  // namespace
@@ -167,19 +190,31 @@ void ReplaceWholeFile(const std::string& name, std::string_view bytes) {
     if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
         (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
         CreateFailed(name, ERROR_ACCESS_DENIED);
+    UniqueHandle old_file;
     if (exists) {
         // What writing in place would meet (a directory, a read-only file, a
         // file another program has open) is refused with that failure's own
         // text, before anything is written.
-        const UniqueHandle probe(::CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr,
-                                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!probe)
+        old_file = UniqueHandle(::CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr,
+                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!old_file)
             CreateFailed(name, ::GetLastError());
+        if (HasOtherNames(old_file.get())) {
+            WriteInPlace(name, old_file, bytes);
+            return;
+        }
     }
 
     std::wstring path;
-    UniqueHandle file = CreateBeside(name, target, path);
+    UniqueHandle file = CreateBeside(name, target, path, exists);
+    if (!file) {
+        // A folder the operator may not write: the file itself still may be.
+        WriteInPlace(name, old_file, bytes);
+        return;
+    }
     TemporaryFile temporary(path);
+    // ReplaceFileW below needs the old file free again.
+    old_file.Close();
     WriteAll(file.get(), bytes);
     if (!::FlushFileBuffers(file.get()))
         RaiseWriteError();

@@ -12,6 +12,15 @@ TComboBox::TComboBox(QWidget* parent, const char* name) : QComboBox(parent) {
     setMaxVisibleItems(8);
     // Qt's completer moves no selection; the completion here is our own.
     setCompleter(nullptr);
+    // When the box loses focus, and on Return, Qt selects the entry that
+    // equals the text and reports it as a pick. Only a pick from the list or
+    // an edit may select an entry here.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+    disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
+    // The edit box reports an edit before it reports the new text and
+    // selection, so shownText_ still holds the text before the edit then.
+    connect(lineEdit(), &QLineEdit::textChanged, this, &TComboBox::RememberShownText);
+    connect(lineEdit(), &QLineEdit::selectionChanged, this, &TComboBox::RememberShownText);
     connect(lineEdit(), &QLineEdit::textEdited, this, &TComboBox::OnTextEdited);
     connect(this, &QComboBox::activated, this, &TComboBox::OnPicked);
 }
@@ -22,14 +31,15 @@ void TComboBox::Refill(const QStringList& entries) {
     clear();
     addItems(entries);
     ShowTextWithoutSelection(text, static_cast<int>(text.size()));
-    typedText_ = text;
 }
 
 void TComboBox::OnTextEdited(const QString& text) {
-    // Typing lengthens what the operator typed; deleting (the completed part
-    // included) does not, and completes nothing.
-    const bool deleting = text.size() <= typedText_.size();
-    typedText_ = text;
+    // A deletion cuts the text back: the new text begins the old one, is
+    // shorter, and adds nothing to what was left unselected of it. So
+    // deleting the completed part of an entry completes nothing, while "s",
+    // or "S", typed over a selected "SG300-20" is typing.
+    const bool deleting = shownText_.startsWith(text) && text.size() < shownText_.size() &&
+                          text.size() <= shownText_.size() - selectedLength_;
     int match = -1;
     if (!deleting && !text.isEmpty()) {
         for (int i = 0; i < count() && match < 0; ++i) {
@@ -55,8 +65,12 @@ void TComboBox::OnTextEdited(const QString& text) {
 }
 
 void TComboBox::OnPicked(int /*index*/) {
-    typedText_ = currentText();
     emit Change();
+}
+
+void TComboBox::RememberShownText() {
+    shownText_ = lineEdit()->text();
+    selectedLength_ = lineEdit()->selectionLength();
 }
 
 void TComboBox::ShowTextWithoutSelection(const QString& text, int cursor) {

@@ -9,9 +9,11 @@ namespace vindel {
 // - picking an entry from the list raises Change with its position;
 // - typing that begins an entry (letter case ignored) selects the first such
 //   entry, completes the text with it, and raises Change with its position
-//   if it was not selected before;
+//   if it was not selected before; typing over selected text is typing too;
 // - any other edit, a deletion included, leaves no entry selected and raises
 //   Change with -1, the typed text staying as it is;
+// - leaving the box or pressing Return neither selects an entry nor raises
+//   Change, even when the text equals an entry;
 // - refilling the entries from code raises nothing and keeps the text shown.
 class TComboBox final : public QComboBox {
     Q_OBJECT
@@ -31,11 +33,14 @@ class TComboBox final : public QComboBox {
   private:
     void OnTextEdited(const QString& text);
     void OnPicked(int index);
+    void RememberShownText();
     void ShowTextWithoutSelection(const QString& text, int cursor);
 
-    // The text as the operator typed it, before any completion, to tell
-    // typing from deleting.
-    QString typedText_;
+    // What the box showed before the operator's edit, and how many of its
+    // characters were selected: an edit is told from them as typing or
+    // deleting.
+    QString shownText_;
+    qsizetype selectedLength_ = 0;
 };
 
 }  // namespace vindel

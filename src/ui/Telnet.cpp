@@ -15,6 +15,7 @@
 #include "ui/Diagram.h"
 #include "ui/FormStyle.h"
 #include "ui/LineEditText.h"
+#include "ui/StarPasswordStyle.h"
 
 namespace vindel {
 
@@ -146,6 +147,7 @@ TForm1::TForm1(QWidget* owner) : TForm(owner) {
     Edit2 = MakeEdit(this, "Edit2", {167, 557, 122, 26}, "");
     Edit3 = MakeEdit(this, "Edit3", {168, 587, 122, 26}, "");
     Edit3->setEchoMode(QLineEdit::Password);
+    Edit3->setStyle(new StarPasswordStyle(Edit3));
     Probox = MakeCombo(this, "Probox", {230, 92, 145, 26});
     for (const SwitchModel& model : SwitchModels) {
         Probox->addItem(ToQString(model.ModelName));

@@ -15,6 +15,11 @@ TEST(Title, FromProgramPath) {
         {u"C:\\Tools\\VINDEL.EXE", u"Vindel"},
         {u"/opt/vin.del.exe", u"vin"},
         {u"/opt/\u00C9CRAN", u"\u00C9cran"},
+        {u"C:\\\u0414\u041E\u041C.exe", u"\u0414\u043E\u043C"},  // Cyrillic
+        {u"/opt/\u0394\u0395\u039B\u03A4\u0391", u"\u0394\u03B5\u03BB\u03C4\u03B1"},
+        {u"/opt/a\u0178\u0130", u"a\u00FF\u0069"},  // one character for one
+        // Outside the basic plane the pair is one letter, first or not.
+        {u"/opt/\U00010400\U00010401", u"\U00010400\U00010429"},
         {u"Vindel", u"Vindel"},
     };
     for (const auto& [path, title] : cases) {

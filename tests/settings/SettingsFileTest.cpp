@@ -10,8 +10,6 @@
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
-
-#include <csignal>
 #endif
 
 #include <filesystem>
@@ -228,8 +226,8 @@ TEST_F(SettingsFileTest, ReadOnlyFileIsRefusedAndKept) {
 
 TEST_F(SettingsFileTest, FailedWriteLeavesThePreviousFile) {
     WriteFile("previous\r\n");
-    // Limit the size a file may grow to, so the write stops part-way.
-    std::signal(SIGXFSZ, SIG_IGN);
+    // Limit the size a file may grow to, so the write stops part-way. The
+    // save itself keeps the limit's signal from ending the program.
     rlimit old_limit{};
     ::getrlimit(RLIMIT_FSIZE, &old_limit);
     rlimit small = old_limit;
@@ -290,6 +288,20 @@ TEST_F(SettingsFileTest, FileAnotherProgramWritesCannotBeReadOrReplaced) {
     EXPECT_EQ(FailureText<EFCreateError>([] { WriteExample(); }),
               u"Cannot create file \"" + FilePath().u16string() + u"\". " +
                   Description(ERROR_SHARING_VIOLATION));
+}
+
+// A second name of the file would keep the old content if a new file took
+// its place, so the file is written in place. (SaveTest.cpp has the POSIX
+// cases.)
+TEST_F(SettingsFileTest, FileWithASecondNameIsWrittenInPlace) {
+    WriteFile("old content\r\n");
+    fs::create_hard_link(kSettingsFileName, "other.ini");
+    WriteExample();
+    EXPECT_EQ(ReadFile(), ExampleFile());
+    std::ifstream other("other.ini", std::ios::binary);
+    std::stringstream content;
+    content << other.rdbuf();
+    EXPECT_EQ(content.str(), ExampleFile());
 }
 
 // While Vindel reads, others may read too; while another program reads, the

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -21,6 +22,15 @@ void PickEntry(QComboBox& box, int row) {
     list->scrollTo(entry);  // the list shows eight entries at a time
     const QRect rect = list->visualRect(entry);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+bool ClickInto(QWidget& control) {
+    // An editable combo box takes the click in its text part.
+    QWidget* target = &control;
+    if (auto* box = qobject_cast<QComboBox*>(&control); box != nullptr && box->isEditable())
+        target = box->lineEdit();
+    QTest::mouseClick(target, Qt::LeftButton);
+    return QTest::qWaitFor([&] { return control.hasFocus(); }, 5000);
 }
 
 QStringList Entries(const QComboBox& box) {

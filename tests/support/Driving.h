@@ -9,6 +9,10 @@ namespace vindel::testing {
 // operator would.
 void PickEntry(QComboBox& box, int row);
 
+// Clicks into a control with the mouse, as the operator does to move the
+// focus there, and waits until it has the focus.
+bool ClickInto(QWidget& control);
+
 // The entries a combo box offers.
 QStringList Entries(const QComboBox& box);
 

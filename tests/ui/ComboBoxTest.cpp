@@ -49,6 +49,49 @@ TEST_F(ComboBoxTest, TypingCompletesToTheFirstEntryAndRaisesItsPosition) {
     EXPECT_EQ(box_.count(), 4);
 }
 
+TEST_F(ComboBoxTest, TypingOverTheSelectedTextIsTyping) {
+    struct Case {
+        int picked;         // the entry picked before
+        const char* typed;  // typed over the whole text, selected with Ctrl+A; \b: Backspace
+        const char* text;   // what the box shows afterwards
+        int index;          // the entry it selects afterwards
+        std::vector<int> changes;
+    };
+    const Case cases[] = {
+        {1, "s", "SG300-10", 0, {0}},
+        // The new text is the beginning of the old one, and still typed.
+        {1, "S", "SG300-10", 0, {0}},
+        {1, "sg300-5", "SG300-52", 3, {0, 3}},
+        {0, "s", "SG300-10", 0, {}},  // the entry it had: nothing new
+        {1, "x", "x", -1, {-1}},
+        {1, "\b", "", -1, {-1}},
+        {1, "s\b", "S", -1, {0, -1}},  // deleting the completed part completes nothing
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        testing::PickEntry(box_, c.picked);
+        changes_.clear();
+        QTest::keyClick(&box_, Qt::Key_A, Qt::ControlModifier);
+        ASSERT_EQ(box_.lineEdit()->selectedText(), box_.currentText());
+        QTest::keyClicks(&box_, c.typed);
+        EXPECT_EQ(box_.currentText(), c.text);
+        EXPECT_EQ(box_.ItemIndex(), c.index);
+        EXPECT_EQ(changes_, c.changes);
+    }
+}
+
+TEST_F(ComboBoxTest, ReturnSelectsAndRaisesNothing) {
+    QTest::keyClicks(&box_, "s");
+    QTest::keyClick(&box_, Qt::Key_Return);  // the completion selected it already
+    EXPECT_EQ(changes_, std::vector<int>{0});
+
+    box_.Refill({"SG300-10", "SG300-20"});  // shows "SG300-10" with no entry selected
+    changes_.clear();
+    QTest::keyClick(&box_, Qt::Key_Return);
+    EXPECT_EQ(box_.ItemIndex(), -1);
+    EXPECT_TRUE(changes_.empty());
+}
+
 TEST_F(ComboBoxTest, PickingFromTheListRaisesItsPosition) {
     testing::PickEntry(box_, 2);
     EXPECT_EQ(box_.currentText(), "SG300-28");

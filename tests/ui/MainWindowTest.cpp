@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QLineEdit>
+#include <QTest>
 
 #include "ProgramWindows.h"
 #include "app/Application.h"
@@ -241,6 +242,12 @@ TEST_F(MainWindowTest, TabOrderEntriesAndAccessibleNames) {
     EXPECT_EQ(Form1->Edit1->accessibleName(), "IP Address");
     EXPECT_EQ(Form1->Edit3->accessibleName(), "Password");
     EXPECT_EQ(Form1->Button1->accessibleName(), "Connect");
+}
+
+TEST_F(MainWindowTest, PasswordShowsOneStarPerCharacter) {
+    QTest::keyClicks(Form1->Edit3, "pw 1");
+    EXPECT_EQ(Form1->Edit3->text(), "pw 1");
+    EXPECT_EQ(Form1->Edit3->displayText(), "****");
 }
 
 }  // namespace

@@ -128,6 +128,50 @@ TEST_F(SetupChoicesTest, TypingIntoTheModelBox) {
     EXPECT_EQ(Entries(*Form1->In_box), Counts(8));
 }
 
+TEST_F(SetupChoicesTest, TypingOverTheSelectedTextCompletes) {
+    PickEntry(*Form1->Probox, 1);  // SG300-20
+    // Tab into the model box selects its whole text; "s" begins SG300-10.
+    ASSERT_TRUE(testing::ClickInto(*Form1->Edit3));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(Form1->Probox->hasFocus());
+    ASSERT_EQ(Form1->Probox->lineEdit()->selectedText(), "SG300-20");
+    QTest::keyClicks(QApplication::focusWidget(), "s");
+    EXPECT_EQ(Form1->Probox->currentText(), "SG300-10");
+    EXPECT_EQ(Form1->Label8->text(), "SG300-10");
+    EXPECT_EQ(VisiblePictures(), "Image1");
+    EXPECT_EQ(MatrixSetup.PortCount, 9);
+    EXPECT_EQ(Entries(*Form1->In_box), Counts(8));
+
+    // Ctrl+A in a count box, then a count of one digit over one digit.
+    PickEntry(*Form1->In_box, 2);
+    ASSERT_TRUE(testing::ClickInto(*Form1->In_box));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), "5");
+    EXPECT_EQ(MatrixSetup.InputCount, 5);
+    EXPECT_EQ(Entries(*Form1->outbox), Counts(4));
+    PickEntry(*Form1->outbox, 0);
+    ASSERT_TRUE(testing::ClickInto(*Form1->outbox));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), "4");
+    EXPECT_EQ(MatrixSetup.OutputCount, 4);
+    EXPECT_EQ(Entries(*Form1->In_box), Counts(5));
+}
+
+TEST_F(SetupChoicesTest, LeavingABoxChangesNoCount) {
+    PickEntry(*Form1->Probox, 0);
+    ASSERT_TRUE(testing::ClickInto(*Form1->In_box));
+    QTest::keyClicks(QApplication::focusWidget(), "9");  // no entry on an SG300-10
+    EXPECT_EQ(MatrixSetup.InputCount, 0);
+    PickEntry(*Form1->Probox, 1);  // "9" is an entry on an SG300-20
+    ASSERT_EQ(Form1->In_box->currentText(), "9");
+
+    ASSERT_TRUE(testing::ClickInto(*Form1->In_box));
+    ASSERT_TRUE(testing::ClickInto(*Form1->Edit1));
+    EXPECT_EQ(Form1->In_box->ItemIndex(), -1);
+    EXPECT_EQ(MatrixSetup.InputCount, 0);
+    EXPECT_EQ(Entries(*Form1->outbox), Counts(9));  // In_boxChange has not run again
+}
+
 TEST_F(SetupChoicesTest, ActivationRefillsTheEditBoxesFromTheSettingsFile) {
     PickEntry(*Form1->Probox, 3);
     Form1->Edit1->setText("10.1.2.3");
