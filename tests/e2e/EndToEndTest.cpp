@@ -212,10 +212,16 @@ TEST_F(EndToEndTest, OutputsOnlyToASlowSwitch) {
 
 TEST_F(EndToEndTest, RefusedConnectLeavesTheControllerViewAndAnUnmarkedFile) {
     Choose(0, 4, 4);  // nothing listens on port 23
-    ModalBoxAcceptor boxes;
+    // The busy cursor of the run is gone again by the time the failure shows.
+    bool busyOverABox = false;
+    ModalBoxAcceptor boxes([&](const testing::ShownBox&) {
+        busyOverABox = busyOverABox || QApplication::overrideCursor() != nullptr;
+    });
     Form1->Button1->click();
     EXPECT_EQ(Texts(boxes), QStringList({"Please watting few minute!",
                                          "Socket Error # 10061\r\nConnection refused."}));
+    EXPECT_FALSE(busyOverABox);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(Form1->Label15->text(), "Matrix Controller");
     EXPECT_FALSE(Form1->Button1->isVisible());
     EXPECT_EQ(FirstLineOfSettings(), "0\r");
