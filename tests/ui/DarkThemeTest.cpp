@@ -85,9 +85,9 @@ TEST_F(DarkThemeTest, TheWindowsKeepTheirDesignedColours) {
     // Dark text on a light ground: the window's sentences, an edit box, a
     // combo box and the buttons.
     const std::pair<const QImage&, QWidget*> controls[] = {
-        {main, Form1->Label3},    {main, Form1->Label20},    {main, Form1->Edit1},
-        {main, Form1->Probox},    {main, Form1->Button1},    {diagram, Form2->Label6},
-        {diagram, Form2->Label2}, {diagram, Form2->BitBtn1},
+        {main, Form1->Label3},     {main, Form1->Label20}, {main, Form1->Edit1},
+        {main, Form1->Probox},     {main, Form1->Button1}, {diagram, Form2->Label2},
+        {diagram, Form2->BitBtn1},
     };
     for (const auto& [image, control] : controls) {
         SCOPED_TRACE(control->objectName().toStdString());
