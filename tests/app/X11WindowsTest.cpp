@@ -165,11 +165,13 @@ TEST_F(X11WindowsTest, WhileTheScriptRunsTheWindowRepaintsUnderTheBusyCursor) {
     // controller view; the script starts once the box has been drawn.
     QRect boxArea;
     std::string receivedWhenComplete;
+    QString titleWhenComplete;
     bool busyOverABox = false;
     ModalBoxAcceptor boxes([&](const testing::ShownBox& box) {
         busyOverABox = busyOverABox || QApplication::overrideCursor() != nullptr;
         if (box.text == "Setup Complete!") {
             receivedWhenComplete = sim.ReceivedBytes();
+            titleWhenComplete = Form1->Label15->text();
             return;
         }
         boxArea = QApplication::activeModalWidget()->geometry();
@@ -209,6 +211,9 @@ TEST_F(X11WindowsTest, WhileTheScriptRunsTheWindowRepaintsUnderTheBusyCursor) {
     EXPECT_EQ(cursors, std::vector<Qt::CursorShape>(4, Qt::WaitCursor));
     EXPECT_FALSE(busyOverABox);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    // The window system's activations during the pauses are no new
+    // activation of the main window: its controller view stayed.
+    EXPECT_EQ(titleWhenComplete, "Matrix Controller");
 
     // The wire is as it was: the whole script before any answer to the
     // switch's options, and the 5 s pause after "Y" exact.
@@ -228,7 +233,8 @@ TEST_F(X11WindowsTest, WhileTheScriptRunsTheWindowRepaintsUnderTheBusyCursor) {
     };
     const milliseconds afterConfirm =
         timeOfByte(script.rfind("config")) - timeOfByte(script.rfind("Y\r\n"));
-    EXPECT_GE(afterConfirm, milliseconds(5000));
+    // The switch stamps each read when it returns, a few ms late at times.
+    EXPECT_GE(afterConfirm, milliseconds(4980));
     EXPECT_LT(afterConfirm, milliseconds(5050));
 }
 
@@ -257,14 +263,18 @@ TEST_F(X11WindowsTest, TheToolkitsOptionsChangeNothing) {
     QProcess plain;
     const xcb_window_t plainWindow = start(plain, {});
     ASSERT_NE(plainWindow, 0u);
+    // Drawn once the banner is there and, after the first activation, the
+    // first model's picture.
     QImage plainLook;
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
             plainLook = look(plainWindow);
-            return plainLook.width() > 650 && plainLook.pixel(650, 20) == qRgb(115, 151, 201);
+            return plainLook.width() > 650 && plainLook.height() > 320 &&
+                   plainLook.pixel(650, 20) == qRgb(115, 151, 201) &&
+                   qGray(plainLook.pixel(200, 320)) < 100;
         },
         10000))
-        << "the banner was never drawn";
+        << "the window was never drawn";
     plain.terminate();
     ASSERT_TRUE(plain.waitForFinished(5000));
 
