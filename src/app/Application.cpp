@@ -10,6 +10,7 @@
 #include <QSpacerItem>
 #include <algorithm>
 #include <thread>
+#include <utility>
 
 #include "app/HandlerGuard.h"
 #include "app/QtText.h"

@@ -185,6 +185,8 @@ std::vector<std::string> ProvisionQuickly(SwitchProfile profile, int model, int 
     Form1->Button1->click();
     EXPECT_EQ(boxes.boxes().size(), 2u);
     EXPECT_EQ(FirstLineOfSettings(), "1\r");
+    // The diagram window fills itself in once it has become active.
+    EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == Form2; }, 5000));
     const std::size_t expected = 8u + 3u * inputs + 2u * outputs;
     EXPECT_TRUE(QTest::qWaitFor([&] { return sim.Lines().size() >= expected; }, 5000));
     if (profile == SwitchProfile::Silent) {
