@@ -31,6 +31,7 @@ using Clock = std::chrono::steady_clock;
 // is written once.
 using socklen_t = int;
 constexpr int MSG_NOSIGNAL = 0;  // Windows raises no signal for a closed peer
+constexpr int SHUT_WR = SD_SEND;
 constexpr LoopbackServer::SocketHandle kNoSocket = INVALID_SOCKET;
 
 int LastError() {
@@ -202,6 +203,11 @@ void LoopbackServer::Peer::Reset() {
     setsockopt(handle_, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abortive),
                sizeof abortive);
     Close();
+}
+
+void LoopbackServer::Peer::ShutdownSending() const {
+    if (shutdown(handle_, SHUT_WR) != 0)
+        Fail("shutdown");
 }
 
 void LoopbackServer::Peer::Close() {
