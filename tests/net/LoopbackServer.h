@@ -68,7 +68,4 @@ class LoopbackServer final {
     std::uint16_t port_;
 };
 
-// Threads of this process, for checking that none was left behind.
-int ThreadCount();
-
 }  // namespace vindel::test

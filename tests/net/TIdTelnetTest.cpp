@@ -17,6 +17,7 @@
 
 #include "FailureText.h"
 #include "LoopbackServer.h"
+#include "ThreadCount.h"
 #include "common/MainThreadQueue.h"
 #include "common/Text.h"
 #include "net/EIdException.h"
@@ -58,7 +59,7 @@ class TIdTelnetTest : public ::testing::Test {
     }
 
     void SetUp() override {
-        baseline_threads_ = test::ThreadCount();
+        baseline_threads_ = testing::ThreadCount();
         MainThread().SetWakeUp([this] { ++queued_; });
         client_ = std::make_unique<TIdTelnet>();
         client_->Host = u"127.0.0.1";
@@ -101,7 +102,7 @@ class TIdTelnetTest : public ::testing::Test {
     }
 
     bool ReceivingThreadGone() const {
-        return PumpUntil([this] { return test::ThreadCount() == baseline_threads_; });
+        return PumpUntil([this] { return testing::ThreadCount() == baseline_threads_; });
     }
 
     // On loopback a FIN or RST has long arrived after this.
@@ -157,7 +158,7 @@ TEST_F(TIdTelnetTest, BeforeAnyConnectNothingIsOpenAndNothingIsSent) {
         EXPECT_EQ(e.Message(), u"");
     }
     EXPECT_FALSE(idle.Connected());
-    EXPECT_EQ(test::ThreadCount(), baseline_threads_);
+    EXPECT_EQ(testing::ThreadCount(), baseline_threads_);
 }
 
 TEST_F(TIdTelnetTest, RefusedConnectLeavesNothingOpenAndALaterConnectStartsAfresh) {
@@ -170,7 +171,7 @@ TEST_F(TIdTelnetTest, RefusedConnectLeavesNothingOpenAndALaterConnectStartsAfres
         EXPECT_EQ(e.Message(), u"Socket Error # 10061\r\nConnection refused.");
     }
     EXPECT_FALSE(client_->Connected());
-    EXPECT_EQ(test::ThreadCount(), baseline_threads_);
+    EXPECT_EQ(testing::ThreadCount(), baseline_threads_);
     EXPECT_NO_THROW(client_->SendCh(u'a'));
 
     client_->Port = server_.Port();
@@ -420,7 +421,7 @@ TEST_F(TIdTelnetTest, DisconnectRunsThePendingDeliveryAndDropsItsReplies) {
     client_->Disconnect(true);
     EXPECT_EQ(received_, u"last");
     EXPECT_FALSE(client_->Connected());
-    EXPECT_EQ(test::ThreadCount(), baseline_threads_);
+    EXPECT_EQ(testing::ThreadCount(), baseline_threads_);
     std::string written;
     EXPECT_TRUE(peer.ReadToEnd(written));
     EXPECT_EQ(written, "") << "the reply to DO ECHO is dropped";
