@@ -9,7 +9,6 @@
 #include <memory>
 #include <string>
 #include <thread>
-#include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -382,35 +381,28 @@ TEST_F(TIdTelnetTest, ResetBehindAFullBufferIsNoticedWithoutReading) {
     EXPECT_TRUE(ReceivingThreadGone());
 }
 
-TEST_F(TIdTelnetTest, CloseBehindAFullBufferIsNoticedWithoutReadingAndNothingIsLost) {
-    // Winsock tells a close only once the bytes before it are read, so there
-    // the close must come right behind the buffer's last byte.
-    std::vector<std::size_t> behind_the_buffer = {0};
-#ifndef _WIN32
-    behind_the_buffer.push_back(4096);
-#endif
-    for (const std::size_t behind : behind_the_buffer) {
-        SCOPED_TRACE(behind);
-        queued_ = 0;
-        received_.clear();
-        std::string sent(TIdTelnet::InputBufferLimit + behind, '\0');
-        for (std::size_t i = 0; i < sent.size(); ++i)
-            sent[i] = static_cast<char>('a' + i % 26);
-        const auto peer = ConnectAndAccept();
-        {
-            const std::jthread sender([&] { peer.Send(sent); });
-            FillTheBuffer();
-        }
-        peer.ShutdownSending();
-
-        EXPECT_EQ(FailureText<EIdConnClosedGracefully>([&] { TypeUntilItFails(); }),
-                  u"Connection Closed Gracefully.");
-        EXPECT_TRUE(client_->Connected()) << "bytes still wait";
-        ASSERT_TRUE(PumpUntil([&] { return !client_->Connected(); }));
-        EXPECT_TRUE(received_ == std::u16string(sent.begin(), sent.end()))
-            << received_.size() << " of " << sent.size() << " bytes delivered";
-        EXPECT_TRUE(ReceivingThreadGone());
+// The close comes right behind the buffer's last byte. (Behind further bytes
+// it can't always come in: the peer's FIN waits while the client's receive
+// window is shut, and Winsock tells it only once the bytes before it are
+// read anyway.)
+TEST_F(TIdTelnetTest, CloseBehindAFullBufferIsNoticedWithoutReading) {
+    std::string sent(TIdTelnet::InputBufferLimit, '\0');
+    for (std::size_t i = 0; i < sent.size(); ++i)
+        sent[i] = static_cast<char>('a' + i % 26);
+    const auto peer = ConnectAndAccept();
+    {
+        const std::jthread sender([&] { peer.Send(sent); });
+        FillTheBuffer();
     }
+    peer.ShutdownSending();
+
+    EXPECT_EQ(FailureText<EIdConnClosedGracefully>([&] { TypeUntilItFails(); }),
+              u"Connection Closed Gracefully.");
+    EXPECT_TRUE(client_->Connected()) << "bytes still wait";
+    ASSERT_TRUE(PumpUntil([&] { return !client_->Connected(); }));
+    EXPECT_TRUE(received_ == std::u16string(sent.begin(), sent.end()))
+        << received_.size() << " of " << sent.size() << " bytes delivered";
+    EXPECT_TRUE(ReceivingThreadGone());
 }
 
 TEST_F(TIdTelnetTest, DisconnectRunsThePendingDeliveryAndDropsItsReplies) {
