@@ -142,9 +142,9 @@ void TelnetConnection::Write(std::string_view bytes) {
         socket_.SendAll(bytes);
     } catch (const EIdSocketError&) {
         const std::lock_guard lock(mutex_);
-        // Met by the receiving thread while this send was under way: its
-        // code tells what happened (Linux gives the reset to one call only,
-        // and the other then sees a broken pipe).
+        // A reset the receiving thread met while this send was under way:
+        // its code tells what happened (Linux gives the reset to one call
+        // only, and the other then sees a broken pipe).
         if (read_failure_ != 0)
             ReportFailureLocked();
         // The end of stream, met by the receiving thread, which shut the send

@@ -79,6 +79,7 @@ class TelnetConnection final {
     // One read, or with the buffer full a look for the peer's close; a failed
     // one is kept in read_failure_, not raised.
     void ReadOnceLocked();
+    // A read of what waits at the socket, if anything; raises a failed one.
     void ReadLocked();
     void CloseLocked();
     // Raises the kept failure, once, after closing the connection and
