@@ -22,7 +22,8 @@ class TForm1 final : public TForm {
 
   public:
     explicit TForm1(QWidget* owner);
-    // Closes a connection that is still open, with any delivery pending.
+    // Closes a connection that is still open, with any delivery pending;
+    // a socket failure on the way is swallowed.
     ~TForm1() override;
 
     // Shows the 25 controls of the setup view, with its title.
