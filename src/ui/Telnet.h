@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/Application.h"
 #include "app/Form.h"
 #include "net/TIdTelnet.h"
 #include "provisioning/Provisioning.h"
@@ -44,8 +45,9 @@ class TForm1 final : public TForm {
     // "Connect": writes the settings file, then provisions the switch.
     void Button1Click(QObject* Sender);
     void RunProvisioning();
-    // The pauses of the script; tests shorten them.
-    Sleeper ProvisioningSleep = SleepFor;
+    // The pauses of the script, during which the windows still repaint;
+    // tests shorten them.
+    Sleeper ProvisioningSleep = PauseRepainting;
     // What the switch sends is read and thrown away.
     void IdTelnet1DataAvailable(TIdTelnet& Sender, const std::u16string& Buffer);
 

@@ -161,6 +161,8 @@ std::vector<std::string> ProvisionQuickly(SwitchProfile profile, int model, int 
     Form1->Button1->click();
     EXPECT_EQ(boxes.boxes().size(), 2u);
     EXPECT_EQ(FirstLineOfSettings(), "1\r");
+    // The diagram window fills itself in once it has become active.
+    EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == Form2; }, 5000));
     const std::size_t expected = 8u + 3u * inputs + 2u * outputs;
     EXPECT_TRUE(QTest::qWaitFor([&] { return sim.Lines().size() >= expected; }, 5000));
     if (profile == SwitchProfile::Silent) {
@@ -188,10 +190,16 @@ TEST_F(EndToEndTest, OutputsOnlyToASlowSwitch) {
 
 TEST_F(EndToEndTest, RefusedConnectLeavesTheControllerViewAndAnUnmarkedFile) {
     testing::ChooseSetup(0, 4, 4);  // nothing listens on port 23
-    ModalBoxAcceptor boxes;
+    // The busy cursor of the run is gone again by the time the failure shows.
+    bool busyOverABox = false;
+    ModalBoxAcceptor boxes([&](const testing::ShownBox&) {
+        busyOverABox = busyOverABox || QApplication::overrideCursor() != nullptr;
+    });
     Form1->Button1->click();
     EXPECT_EQ(Texts(boxes), QStringList({"Please watting few minute!",
                                          "Socket Error # 10061\r\nConnection refused."}));
+    EXPECT_FALSE(busyOverABox);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(Form1->Label15->text(), "Matrix Controller");
     EXPECT_FALSE(Form1->Button1->isVisible());
     EXPECT_EQ(FirstLineOfSettings(), "0\r");

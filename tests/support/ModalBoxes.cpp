@@ -20,6 +20,7 @@ void ModalBoxAcceptor::Poll() {
     ShownBox shown;
     shown.caption = box->windowTitle();
     shown.text = box->text();
+    shown.textFormat = box->textFormat();
     shown.icon = box->icon();
     for (QAbstractButton* button : box->buttons())
         shown.buttons << button->text();

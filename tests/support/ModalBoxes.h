@@ -14,6 +14,7 @@ namespace vindel::testing {
 struct ShownBox {
     QString caption;
     QString text;
+    Qt::TextFormat textFormat = Qt::AutoText;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
     QString defaultButton;
