@@ -9,7 +9,7 @@ namespace vindel {
 
 // One IPv4 TCP socket in blocking mode, closed when the object goes. The
 // operations are the ones the Telnet client needs and no more, so that each
-// platform's backend only has to provide this class: Socket.cpp is the POSIX
+// platform's backend only has to provide this class: SocketPosix.cpp is the POSIX
 // one, SocketWin32.cpp the Winsock 2.2 one. Every failure raises
 // EIdSocketError with a Windows Sockets code.
 class Socket final {

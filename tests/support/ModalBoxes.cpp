@@ -7,7 +7,7 @@
 namespace vindel::testing {
 
 ModalBoxAcceptor::ModalBoxAcceptor(std::function<void(const ShownBox&)> onBox)
-    : onBox_(std::move(onBox)) {
+    : on_box_(std::move(onBox)) {
     connect(&timer_, &QTimer::timeout, this, &ModalBoxAcceptor::Poll);
     timer_.start(5);
 }
@@ -27,8 +27,8 @@ void ModalBoxAcceptor::Poll() {
     if (box->defaultButton() != nullptr)
         shown.defaultButton = box->defaultButton()->text();
     boxes_.push_back(shown);
-    if (onBox_)
-        onBox_(shown);
+    if (on_box_)
+        on_box_(shown);
     QAbstractButton* press =
         box->defaultButton() != nullptr ? box->defaultButton() : box->buttons().value(0);
     if (press != nullptr)
