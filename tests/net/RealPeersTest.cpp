@@ -18,7 +18,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
-#include <functional>
 #include <mutex>
 #include <sstream>
 #include <string>
@@ -29,7 +28,6 @@
 #include "LoopbackServer.h"
 #include "SkipOrFail.h"
 #include "Waiting.h"
-#include "common/MainThreadQueue.h"
 #include "common/Text.h"
 #include "net/EIdException.h"
 #include "net/TIdTelnet.h"
@@ -291,14 +289,14 @@ class RealPeersTest : public ::testing::Test {
         const auto deadline = Clock::now() + Ms(15000);
         bool settled = false;
         for (int round = 1; !settled && Clock::now() < deadline; ++round) {
-            if (!PumpUntil([&] { return AllAnswered(proxy); }, Ms(5000)))
+            if (!testing::PumpUntil([&] { return AllAnswered(proxy); }, Ms(5000)))
                 break;
             const auto requests = CommandsIn(proxy.ToClient());
             const std::u16string line = u"line " + DecimalText(round) + u".";
             const std::size_t mark = received.size();
             for (const char16_t ch : line + u"\r")
                 client.SendCh(ch);
-            const bool echoed = PumpUntil(
+            const bool echoed = testing::PumpUntil(
                 [&] { return received.find(line, mark) != std::u16string::npos; }, Ms(500));
             settled = echoed && CommandsIn(proxy.ToClient()) == requests;
         }
@@ -308,16 +306,6 @@ class RealPeersTest : public ::testing::Test {
 
     static bool AllAnswered(const RecordingProxy& proxy) {
         return CommandsIn(proxy.ToServer()) == ExpectedReplies(CommandsIn(proxy.ToClient()));
-    }
-
-    // Runs deliveries until `done`, as the program's event loop would.
-    static bool PumpUntil(const std::function<bool()>& done, Ms limit) {
-        return testing::WaitFor(
-            [&] {
-                MainThread().CheckSynchronize();
-                return done();
-            },
-            limit);
     }
 };
 

@@ -29,6 +29,7 @@ namespace {
 using test::LoopbackServer;
 using testing::B;
 using testing::FailureText;
+using testing::PumpUntil;
 using Ms = std::chrono::milliseconds;
 using Clock = std::chrono::steady_clock;
 
@@ -73,16 +74,6 @@ class TIdTelnetTest : public ::testing::Test {
     LoopbackServer::Peer ConnectAndAccept() {
         client_->Connect();
         return server_.Accept();
-    }
-
-    // Runs deliveries until `done`, as the program's event loop would.
-    static bool PumpUntil(const std::function<bool()>& done, Ms limit = Ms(5000)) {
-        return testing::WaitFor(
-            [&] {
-                MainThread().CheckSynchronize();
-                return done();
-            },
-            limit);
     }
 
     // Waits, without running deliveries, for the receiving thread to hand one

@@ -3,6 +3,8 @@
 #include <chrono>
 #include <thread>
 
+#include "common/MainThreadQueue.h"
+
 namespace vindel::testing {
 
 // Milliseconds from now until `deadline`, rounded up and never below 0: the
@@ -24,6 +26,18 @@ bool WaitFor(Done&& done, std::chrono::milliseconds limit = std::chrono::millise
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     return true;
+}
+
+// WaitFor that runs the work handed to the main thread (the Telnet client's
+// deliveries) on the way, as the program's event loop would.
+template <typename Done>
+bool PumpUntil(Done&& done, std::chrono::milliseconds limit = std::chrono::milliseconds(5000)) {
+    return WaitFor(
+        [&] {
+            MainThread().CheckSynchronize();
+            return done();
+        },
+        limit);
 }
 
 }  // namespace vindel::testing

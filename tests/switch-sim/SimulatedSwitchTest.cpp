@@ -18,12 +18,12 @@
 #include "SkipOrFail.h"
 #include "SwitchCli.h"
 #include "Waiting.h"
-#include "common/MainThreadQueue.h"
 #include "net/TIdTelnet.h"
 
 namespace vindel {
 namespace {
 
+using testing::PumpUntil;
 using testing::RawClient;
 using testing::WaitFor;
 using Ms = std::chrono::milliseconds;
@@ -41,16 +41,6 @@ SimulatedSwitch::Options On(SwitchProfile profile, std::uint16_t port = 0) {
     options.port = port;
     options.profile = profile;
     return options;
-}
-
-// Runs our client's deliveries until `done`, as the program's event loop
-// would.
-template <typename Done>
-bool PumpUntil(Done done) {
-    return WaitFor([&] {
-        MainThread().CheckSynchronize();
-        return done();
-    });
 }
 
 // What every profile sends first, and how soon: the slow one holds even the
