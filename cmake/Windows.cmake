@@ -6,6 +6,10 @@
 add_compile_definitions(_WIN32_WINNT=0x0601 WINVER=0x0601 UNICODE _UNICODE NOMINMAX
                         WIN32_LEAN_AND_MEAN)
 
+# The program's icon, pictures, version information and manifest are compiled
+# by the toolchain's resource compiler (resources/windows).
+enable_language(RC)
+
 # What follows is for the cross build on Linux; a build on Windows itself
 # finds GoogleTest as usual and runs its tests directly.
 if(VINDEL_BUILD_TESTS AND CMAKE_CROSSCOMPILING)
