@@ -33,3 +33,12 @@ if(VINDEL_BUILD_TESTS AND CMAKE_CROSSCOMPILING)
     @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_BINARY_DIR}/wine-run.sh)
 endif()
+
+# Programs that show windows (the installed program, the start-up benchmark)
+# run on an X display through a second wrapper, with a wine prefix of their
+# own; see cmake/wine-x11-run.sh.in.
+if(CMAKE_CROSSCOMPILING)
+  set(VINDEL_WINE_X11_PREFIX ${PROJECT_BINARY_DIR}/wine-prefix-x11)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/wine-x11-run.sh.in ${PROJECT_BINARY_DIR}/wine-x11-run.sh
+    @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+endif()
