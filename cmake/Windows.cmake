@@ -39,6 +39,11 @@ endif()
 # own; see cmake/wine-x11-run.sh.in.
 if(CMAKE_CROSSCOMPILING)
   set(VINDEL_WINE_X11_PREFIX ${PROJECT_BINARY_DIR}/wine-prefix-x11)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(VINDEL_WINE_ARCH win32)
+  else()
+    set(VINDEL_WINE_ARCH win64)
+  endif()
   configure_file(${PROJECT_SOURCE_DIR}/cmake/wine-x11-run.sh.in ${PROJECT_BINARY_DIR}/wine-x11-run.sh
     @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 endif()

@@ -1,6 +1,7 @@
 ; Vindel's installer for Windows, made by makensis. packaging/windows/CMakeLists.txt
-; passes VERSION (four numbers), STAGE (the folder holding Vindel.exe and
-; LICENSE.txt), ICON and OUTFILE.
+; passes VERSION (four numbers), ARCH (x86 or x64: which Windows the program
+; is built for), STAGE (the folder holding Vindel.exe and LICENSE.txt), ICON and
+; OUTFILE.
 ;
 ; For the user who runs it, with no administrator rights: the program goes to
 ; %LOCALAPPDATA%\Programs\Vindel, the Start-menu entry starts it in
@@ -15,6 +16,7 @@ ManifestDPIAware true
 SetCompressor /SOLID lzma
 
 !include "MUI2.nsh"
+!include "x64.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Vindel"
 ; Not roaming: the settings file holds the switch's password in plain text.
@@ -47,6 +49,17 @@ VIAddVersionKey "LegalCopyright" "Copyright (c) 2026 The Vindel developers"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
+
+; The installer itself is a 32-bit program; a 64-bit Vindel.exe would not
+; start on 32-bit Windows.
+Function .onInit
+!if "${ARCH}" == "x64"
+  ${IfNot} ${RunningX64}
+    MessageBox MB_ICONSTOP "This is Vindel for 64-bit Windows. On this computer, install Vindel for 32-bit Windows (x86)." /SD IDOK
+    Abort
+  ${EndIf}
+!endif
+FunctionEnd
 
 Section "Vindel"
   SetShellVarContext current
