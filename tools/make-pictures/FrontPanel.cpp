@@ -207,14 +207,14 @@ void FrontPanel::LayOut() {
         AddColumn(firstGigabitX, jackWidth, gigabitName(1), gigabitName(2));
         AddColumn(lastX, jackWidth, gigabitName(3), gigabitName(4));
         sfp_slots_ = {QRect(sfpX, top_jack_y_ + 2, SfpWidth, jack_height_ - 4),
-                     QRect(sfpX, bottom_jack_y_ + 2, SfpWidth, jack_height_ - 4)};
+                      QRect(sfpX, bottom_jack_y_ + 2, SfpWidth, jack_height_ - 4)};
     } else {
         AddColumn(firstGigabitX, jackWidth, QString(), gigabitName(1));
         AddColumn(lastX, jackWidth, QString(), gigabitName(2));
         const int slotHeight = 17;
         const int top = bottom_jack_y_ + (jack_height_ + LabelHeight) / 2 - slotHeight - 2;
         sfp_slots_ = {QRect(sfpX, top, SfpWidth, slotHeight),
-                     QRect(sfpX, top + slotHeight + 4, SfpWidth, slotHeight)};
+                      QRect(sfpX, top + slotHeight + 4, SfpWidth, slotHeight)};
     }
 
     const int bayTop = (twoRows ? top_jack_y_ - LabelHeight : bottom_jack_y_) - 4;
