@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <thread>
 
+#include "Waiting.h"
+
 namespace vindel {
 namespace {
 
@@ -19,8 +21,7 @@ TEST(MainThreadQueue, WorkerWaitsUntilTheMainThreadRunsItsWork) {
         queue.Synchronize([&] { ran = true; });
         worker_returned = true;
     });
-    while (!queued)
-        std::this_thread::yield();
+    EXPECT_TRUE(testing::WaitFor([&] { return queued.load(); }));
     EXPECT_FALSE(worker_returned);  // nothing runs it behind the main thread's back
     EXPECT_TRUE(queue.CheckSynchronize());
     worker.join();

@@ -4,19 +4,25 @@
 // <winsock2.h> first: <windows.h> would bring the old Winsock along.
 #include <winsock2.h>
 
+#include <iphlpapi.h>
 #include <windows.h>
 #else
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #endif
 
 #include <cerrno>
+#include <cstddef>
 #include <cstring>
 #include <stdexcept>
 #include <utility>
+#include <vector>
+
+#include "Waiting.h"
 
 namespace vindel::test {
 namespace {
@@ -94,16 +100,55 @@ std::uint16_t BoundPort(LoopbackServer::SocketHandle handle) {
     return ntohs(a.sin_port);
 }
 
-int MsLeft(Clock::time_point deadline) {
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-    return left.count() > 0 ? static_cast<int>(left.count()) : 0;
-}
-
 bool Readable(LoopbackServer::SocketHandle handle, int ms) {
     pollfd fd{handle, POLLIN, 0};
     return poll(&fd, 1, ms) > 0;
 }
+
+// Whether the FIN this end sent has been acknowledged: FIN_WAIT2, or
+// TIME_WAIT when the client has closed too.
+#ifdef _WIN32
+// Winsock has no TCP_INFO: the connection's row in the system's table of TCP
+// connections tells its state.
+bool FinAcknowledged(LoopbackServer::SocketHandle handle) {
+    sockaddr_in local{};
+    sockaddr_in remote{};
+    int length = sizeof local;
+    if (getsockname(handle, reinterpret_cast<sockaddr*>(&local), &length) != 0)
+        Fail("getsockname");
+    length = sizeof remote;
+    if (getpeername(handle, reinterpret_cast<sockaddr*>(&remote), &length) != 0)
+        Fail("getpeername");
+    std::vector<unsigned char> table(sizeof(MIB_TCPTABLE));
+    ULONG size = static_cast<ULONG>(table.size());
+    DWORD result = 0;
+    while ((result = GetTcpTable(reinterpret_cast<MIB_TCPTABLE*>(table.data()), &size, FALSE)) ==
+           ERROR_INSUFFICIENT_BUFFER)
+        table.resize(size);
+    if (result != NO_ERROR)
+        throw std::runtime_error("GetTcpTable: error " + std::to_string(result));
+    const DWORD count = reinterpret_cast<const MIB_TCPTABLE*>(table.data())->dwNumEntries;
+    const auto* rows =
+        reinterpret_cast<const MIB_TCPROW*>(table.data() + offsetof(MIB_TCPTABLE, table));
+    // The ports are in network order in the low 16 bits.
+    for (DWORD i = 0; i < count; ++i) {
+        if ((rows[i].dwLocalPort & 0xFFFF) == local.sin_port &&
+            (rows[i].dwRemotePort & 0xFFFF) == remote.sin_port &&
+            rows[i].dwLocalAddr == local.sin_addr.s_addr)
+            return rows[i].dwState == MIB_TCP_STATE_FIN_WAIT2 ||
+                   rows[i].dwState == MIB_TCP_STATE_TIME_WAIT;
+    }
+    return false;
+}
+#else
+bool FinAcknowledged(LoopbackServer::SocketHandle handle) {
+    tcp_info info{};
+    socklen_t length = sizeof info;
+    if (getsockopt(handle, IPPROTO_TCP, TCP_INFO, &info, &length) != 0)
+        Fail("getsockopt TCP_INFO");
+    return info.tcpi_state == TCP_FIN_WAIT2 || info.tcpi_state == TCP_TIME_WAIT;
+}
+#endif
 
 }  // namespace
 
@@ -159,7 +204,7 @@ void LoopbackServer::Peer::Send(std::string_view bytes) const {
 std::string LoopbackServer::Peer::Read(std::size_t n, Ms limit) const {
     std::string bytes;
     const auto deadline = Clock::now() + limit;
-    while (bytes.size() < n && Readable(handle_, MsLeft(deadline))) {
+    while (bytes.size() < n && Readable(handle_, testing::MsLeft(deadline))) {
         char buffer[4096];
         const auto got = recv(handle_, buffer, Count(std::min(sizeof buffer, n - bytes.size())), 0);
         if (got <= 0)
@@ -169,21 +214,9 @@ std::string LoopbackServer::Peer::Read(std::size_t n, Ms limit) const {
     return bytes;
 }
 
-std::string LoopbackServer::Peer::ReadFor(Ms quiet) const {
-    std::string bytes;
-    while (Readable(handle_, static_cast<int>(quiet.count()))) {
-        char buffer[4096];
-        const auto got = recv(handle_, buffer, Count(sizeof buffer), 0);
-        if (got <= 0)
-            break;
-        bytes.append(buffer, std::size_t(got));
-    }
-    return bytes;
-}
-
 bool LoopbackServer::Peer::ReadToEnd(std::string& bytes, Ms limit) const {
     const auto deadline = Clock::now() + limit;
-    while (Readable(handle_, MsLeft(deadline))) {
+    while (Readable(handle_, testing::MsLeft(deadline))) {
         char buffer[4096];
         const auto got = recv(handle_, buffer, Count(sizeof buffer), 0);
         if (got == 0)
@@ -205,6 +238,14 @@ void LoopbackServer::Peer::Reset() {
 void LoopbackServer::Peer::ShutdownSending() const {
     if (shutdown(handle_, SHUT_WR) != 0)
         Fail("shutdown");
+}
+
+void LoopbackServer::Peer::CloseSeenByTheClient() {
+    ShutdownSending();
+    // The client's system acknowledges the FIN once it has taken it in.
+    if (!testing::WaitFor([this] { return FinAcknowledged(handle_); }))
+        throw std::runtime_error("the client's system never acknowledged the close");
+    Close();
 }
 
 void LoopbackServer::Peer::Close() {

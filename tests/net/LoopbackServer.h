@@ -33,8 +33,6 @@ class LoopbackServer final {
         void Send(std::string_view bytes) const;
         // Reads until `n` bytes have come or `limit` has passed.
         std::string Read(std::size_t n, Ms limit = Ms(5000)) const;
-        // Whatever arrives within `quiet`; for checking that nothing does.
-        std::string ReadFor(Ms quiet) const;
         // Reads until the client's end of stream; false if it hasn't come
         // within `limit`. The bytes read on the way go to `bytes`.
         bool ReadToEnd(std::string& bytes, Ms limit = Ms(5000)) const;
@@ -43,6 +41,9 @@ class LoopbackServer final {
         // Sends a FIN but goes on reading: the client sees the peer's close,
         // and what it writes meanwhile draws no reset.
         void ShutdownSending() const;
+        // Sends a FIN and closes once the client's system has acknowledged
+        // it: from then on the client's next read finds the end of stream.
+        void CloseSeenByTheClient();
         void Close();
         SocketHandle Handle() const { return handle_; }
 

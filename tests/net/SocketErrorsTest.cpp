@@ -8,6 +8,7 @@
 #include <cerrno>
 #endif
 
+#include "FailureText.h"
 #include "net/EIdException.h"
 
 namespace vindel {
@@ -83,21 +84,22 @@ TEST(SocketErrors, NameWithNoAddressHereIsHostNotFound) {
 }
 
 TEST(SocketErrors, RaisedAsSocketErrorWithItsCodeAndNotASocketFor10038) {
-    try {
-        RaiseSocketError(10061);
-        FAIL();
-    } catch (const EIdNotASocket&) {
-        FAIL() << "10061 is no EIdNotASocket";
-    } catch (const EIdSocketError& e) {
-        EXPECT_EQ(e.LastError(), 10061);
-        EXPECT_EQ(e.Message(), u"Socket Error # 10061\r\nConnection refused.");
-    }
-    try {
-        RaiseSocketError(10038);
-        FAIL();
-    } catch (const EIdNotASocket& e) {
-        EXPECT_EQ(e.LastError(), 10038);
-        EXPECT_EQ(e.Message(), u"Socket Error # 10038\r\nSocket operation on non-socket.");
+    struct Case {
+        int code;
+        bool not_a_socket;
+        const char16_t* message;
+    };
+    for (const Case& c :
+         {Case{10061, false, u"Socket Error # 10061\r\nConnection refused."},
+          Case{10038, true, u"Socket Error # 10038\r\nSocket operation on non-socket."}}) {
+        testing::ExpectFailure<EIdSocketError>(
+            [&] { RaiseSocketError(c.code); },
+            [&](const EIdSocketError& e) {
+                EXPECT_EQ(dynamic_cast<const EIdNotASocket*>(&e) != nullptr, c.not_a_socket)
+                    << c.code;
+                EXPECT_EQ(e.LastError(), c.code);
+                EXPECT_EQ(e.Message(), c.message);
+            });
     }
 }
 

@@ -3,24 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <initializer_list>
 #include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "Bytes.h"
+
 namespace vindel {
 namespace {
 
+using testing::B;
 using S = TIdTelnetState;
 using C = TIdTelnetCommand;
-
-std::string B(std::initializer_list<int> bytes) {
-    std::string s;
-    for (const int b : bytes)
-        s.push_back(static_cast<char>(b));
-    return s;
-}
 
 const std::string kDumbReply = B({0xFF, 0xFA, 0x18, 0x00, 'd', 'u', 'm', 'b', 0xFF, 0xF0});
 

@@ -6,6 +6,9 @@
 #include <fstream>
 #include <numeric>
 
+#include "FailureText.h"
+#include "FakeTextField.h"
+#include "FirstLineOfSettings.h"
 #include "ScratchDirectory.h"
 #include "common/Exception.h"
 #include "common/MatrixSetup.h"
@@ -18,15 +21,9 @@ namespace {
 
 using std::chrono::milliseconds;
 
-class Field final : public TextField {
-  public:
-    explicit Field(std::u16string text) : text_(std::move(text)) {}
-    std::u16string Text() const override { return text_; }
-    void SetText(const std::u16string& text) override { text_ = text; }
-
-  private:
-    std::u16string text_;
-};
+using Field = testing::FakeTextField;
+using testing::FailureText;
+using testing::FirstLineOfSettings;
 
 // Stands in for the main window and its Telnet client, and keeps what the
 // script did: the lines typed, the pauses after each line, the other calls.
@@ -95,12 +92,6 @@ class ProvisioningTest : public ::testing::Test {
         WriteNewSettingsFile(Field(u"192.168.1.254"), Field(std::move(login)),
                              Field(std::move(password)));
     }
-    static std::string FirstLine() {
-        std::ifstream in(kSettingsFileName, std::ios::binary);
-        std::string line;
-        std::getline(in, line);
-        return line;
-    }
 
     testing::ScratchDirectory scratch_{"provisioning"};
 };
@@ -109,7 +100,7 @@ TEST_F(ProvisioningTest, TypesTheExampleLineForLineWithItsPauses) {
     WriteSettings(2, 3);
     RecordingHost host;
     std::vector<std::string> firstLineAtEachNotice;
-    host.onNotice = [&] { firstLineAtEachNotice.push_back(FirstLine()); };
+    host.onNotice = [&] { firstLineAtEachNotice.push_back(FirstLineOfSettings()); };
     RunProvisioning(host, host.Sleep());
 
     const std::vector<std::u16string> expected = {u"admin",
@@ -141,7 +132,7 @@ TEST_F(ProvisioningTest, TypesTheExampleLineForLineWithItsPauses) {
                               "connect 192.168.1.254:23", "notice Setup Complete!", "diagram"}));
     // Marked only once the operator has closed "Setup Complete!".
     EXPECT_EQ(firstLineAtEachNotice, (std::vector<std::string>{"0\r", "0\r"}));
-    EXPECT_EQ(FirstLine(), "1\r");
+    EXPECT_EQ(FirstLineOfSettings(), "1\r");
 }
 
 TEST_F(ProvisioningTest, LineCountsAndPausesFollowTheCounts) {
@@ -185,7 +176,7 @@ TEST_F(ProvisioningTest, DoesNothingWhileConnected) {
     RunProvisioning(host, host.Sleep());
     EXPECT_TRUE(host.calls.empty());
     EXPECT_TRUE(host.characters.empty());
-    EXPECT_EQ(FirstLine(), "0\r");
+    EXPECT_EQ(FirstLineOfSettings(), "0\r");
 }
 
 TEST_F(ProvisioningTest, CountsBeyondTheTablesAreRefusedBeforeConnecting) {
@@ -200,28 +191,19 @@ TEST_F(ProvisioningTest, CountsBeyondTheTablesAreRefusedBeforeConnecting) {
     }
     WriteSettings(40, 12);
     RecordingHost host;
-    try {
-        RunProvisioning(host, host.Sleep());
-        FAIL() << "counts beyond the tables were accepted";
-    } catch (const Exception& e) {
-        EXPECT_EQ(e.Message(),
-                  u"The setup asks for 40 input ports and 12 output ports, but the switch takes 0 "
-                  u"to 50 input ports and at most 51 input and output ports together");
-    }
+    EXPECT_EQ(FailureText<Exception>([&] { RunProvisioning(host, host.Sleep()); }),
+              u"The setup asks for 40 input ports and 12 output ports, but the switch takes 0 "
+              u"to 50 input ports and at most 51 input and output ports together");
 }
 
 TEST_F(ProvisioningTest, ClosedConnectionFailsInsteadOfCompleting) {
     WriteSettings(2, 3);
     RecordingHost host;
     host.closeAfterChars = 20;  // the switch goes away during the VLAN lines
-    try {
-        RunProvisioning(host, host.Sleep());
-        FAIL() << "completed on a closed connection";
-    } catch (const EIdConnClosedGracefully& e) {
-        EXPECT_EQ(e.Message(), u"Connection Closed Gracefully.");
-    }
+    EXPECT_EQ(FailureText<EIdConnClosedGracefully>([&] { RunProvisioning(host, host.Sleep()); }),
+              u"Connection Closed Gracefully.");
     EXPECT_EQ(host.calls.back(), "connect 192.168.1.254:23");
-    EXPECT_EQ(FirstLine(), "0\r");
+    EXPECT_EQ(FirstLineOfSettings(), "0\r");
 }
 
 TEST_F(ProvisioningTest, FailuresBeforeTypingLeaveTheFileUnmarked) {
@@ -231,7 +213,7 @@ TEST_F(ProvisioningTest, FailuresBeforeTypingLeaveTheFileUnmarked) {
     EXPECT_THROW(RunProvisioning(refused, refused.Sleep()), Exception);
     EXPECT_TRUE(refused.characters.empty());
     EXPECT_EQ(refused.calls.front(), "controller view");
-    EXPECT_EQ(FirstLine(), "0\r");
+    EXPECT_EQ(FirstLineOfSettings(), "0\r");
 
     std::ofstream(kSettingsFileName, std::ios::binary) << "0\r\nSG300-10\r\nabc\r\n";
     RecordingHost unreadable;

@@ -17,6 +17,7 @@
 #include <sstream>
 
 #include "FailureText.h"
+#include "FakeTextField.h"
 #include "ScratchDirectory.h"
 #include "common/Exception.h"
 #include "common/MatrixSetup.h"

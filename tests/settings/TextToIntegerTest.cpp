@@ -4,11 +4,14 @@
 
 #include <optional>
 
+#include "FailureText.h"
 #include "common/Exception.h"
 #include "common/Text.h"
 
 namespace vindel {
 namespace {
+
+using testing::FailureText;
 
 struct Case {
     const char16_t* text;
@@ -67,18 +70,10 @@ TEST(TextToInteger, Table) {
 }
 
 TEST(TextToInteger, MessageQuotesTheWholeLine) {
-    try {
-        TextToInteger(u" 4 ");
-        FAIL();
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), u"'' 4 '' is not a valid integer value");
-    }
-    try {
-        TextToInteger(u"");
-        FAIL();
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), u"'''' is not a valid integer value");
-    }
+    EXPECT_EQ(FailureText<EConvertError>([] { TextToInteger(u" 4 "); }),
+              u"'' 4 '' is not a valid integer value");
+    EXPECT_EQ(FailureText<EConvertError>([] { TextToInteger(u""); }),
+              u"'''' is not a valid integer value");
 }
 
 }  // namespace

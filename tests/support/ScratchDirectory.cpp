@@ -1,5 +1,7 @@
 #include "ScratchDirectory.h"
 
+#include <string>
+
 #ifdef _WIN32
 #include <windows.h>
 #else

@@ -1,9 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <string>
-
-#include "common/TextField.h"
 
 namespace vindel::testing {
 
@@ -22,17 +19,6 @@ class ScratchDirectory final {
   private:
     std::filesystem::path previous_;
     std::filesystem::path path_;
-};
-
-// An edit box's text without a window.
-class FakeTextField final : public TextField {
-  public:
-    explicit FakeTextField(std::u16string text = {}) : text_(std::move(text)) {}
-    std::u16string Text() const override { return text_; }
-    void SetText(const std::u16string& text) override { text_ = text; }
-
-  private:
-    std::u16string text_;
 };
 
 }  // namespace vindel::testing

@@ -14,12 +14,12 @@
 #include <regex>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
 #include "RawClient.h"
 #include "UniqueFd.h"
+#include "Waiting.h"
 
 extern char** environ;
 
@@ -27,6 +27,29 @@ namespace vindel {
 namespace {
 
 using testing::RawClient;
+
+// The record file: its first line, the bytes of its chunk lines ("<ms> <hex>
+// ...") in hex, and the later lines of another form.
+struct Record {
+    std::string first_line;
+    std::string hex;
+    std::vector<std::string> odd_lines;
+};
+
+Record ReadRecord(const std::string& path) {
+    Record record;
+    std::ifstream in(path);
+    std::getline(in, record.first_line);
+    const std::regex chunk(R"(\d+((?: [0-9a-f]{2})+))");
+    for (std::string line; std::getline(in, line);) {
+        std::smatch m;
+        if (std::regex_match(line, m, chunk))
+            record.hex += m[1];
+        else
+            record.odd_lines.push_back(line);
+    }
+    return record;
+}
 
 // The executable with its standard output on a pipe; killed and reaped when
 // the test hasn't ended it.
@@ -106,22 +129,16 @@ TEST(SwitchExecutableTest, ListensWhereToldRecordsToAFileAndEndsOnSigterm) {
         client.ReadUntil("Password:");
         client.Send(std::string("\xff\xfd\x01", 3));
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    // SIGTERM once the switch has recorded every byte sent.
+    const std::string sent_hex = " 61 64 6d 69 6e 0d 0a ff fd 01";
+    EXPECT_TRUE(testing::WaitFor([&] { return ReadRecord(record).hex.size() >= sent_hex.size(); }));
     EXPECT_EQ(sim.End(SIGTERM), 0);
     EXPECT_NE(sim.ReadUntil("stopped").find("stopped, 1 connection(s)"), std::string::npos);
 
-    std::ifstream in(record);
-    std::string line;
-    ASSERT_TRUE(std::getline(in, line));
-    EXPECT_EQ(line, "# connection 1");
-    std::string hex;
-    const std::regex chunk(R"(\d+((?: [0-9a-f]{2})+))");
-    while (std::getline(in, line)) {
-        std::smatch m;
-        ASSERT_TRUE(std::regex_match(line, m, chunk)) << line;
-        hex += m[1];
-    }
-    EXPECT_EQ(hex, " 61 64 6d 69 6e 0d 0a ff fd 01");
+    const Record written = ReadRecord(record);
+    EXPECT_EQ(written.first_line, "# connection 1");
+    EXPECT_EQ(written.odd_lines, std::vector<std::string>{});
+    EXPECT_EQ(written.hex, sent_hex);
 }
 
 TEST(SwitchExecutableTest, RefusesUnknownOptions) {

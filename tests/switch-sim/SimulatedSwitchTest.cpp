@@ -11,19 +11,21 @@
 #include <stdexcept>
 #include <string>
 #include <system_error>
-#include <thread>
 #include <vector>
 
+#include "FailureText.h"
 #include "RawClient.h"
 #include "SkipOrFail.h"
 #include "SwitchCli.h"
-#include "common/MainThreadQueue.h"
+#include "Waiting.h"
 #include "net/TIdTelnet.h"
 
 namespace vindel {
 namespace {
 
+using testing::PumpUntil;
 using testing::RawClient;
+using testing::WaitFor;
 using Ms = std::chrono::milliseconds;
 using Clock = std::chrono::steady_clock;
 using namespace std::string_literals;
@@ -39,17 +41,6 @@ SimulatedSwitch::Options On(SwitchProfile profile, std::uint16_t port = 0) {
     options.port = port;
     options.profile = profile;
     return options;
-}
-
-template <typename Done>
-bool WaitFor(Done done, Ms limit = Ms(5000)) {
-    const auto deadline = Clock::now() + limit;
-    while (!done()) {
-        if (Clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(Ms(5));
-    }
-    return true;
 }
 
 // What every profile sends first, and how soon: the slow one holds even the
@@ -120,16 +111,12 @@ TEST(SimulatedSwitchTest, TakesAScriptFromOurClientAndGetsItsRepliesOnlyOnce) {
     EXPECT_EQ(sim.ReceivedBytes(), wire);
     EXPECT_EQ(sim.Lines(), script);
 
-    // Now the deliveries run: the client answers the opening, once. A reply
-    // of the switch to those answers would bring a second round here.
-    const auto pump = [](Ms how_long) {
-        for (const auto until = Clock::now() + how_long; Clock::now() < until;) {
-            MainThread().CheckSynchronize();
-            std::this_thread::sleep_for(Ms(5));
-        }
-    };
-    pump(Ms(500));
-    EXPECT_EQ(sim.ReceivedBytes(), wire + kClientAnswers);
+    // Now the deliveries run: the client answers the opening and shows all
+    // the switch said.
+    ASSERT_TRUE(PumpUntil([&] {
+        return sim.ReceivedBytes().size() >= wire.size() + kClientAnswers.size() &&
+               shown.ends_with(u"switch#config\r\nswitch(config)#");
+    }));
     EXPECT_EQ(sim.TerminalType(), "dumb");
 
     const std::string text(shown.begin(), shown.end());
@@ -144,11 +131,18 @@ TEST(SimulatedSwitchTest, TakesAScriptFromOurClientAndGetsItsRepliesOnlyOnce) {
     EXPECT_TRUE(text.ends_with("switch#config\r\nswitch(config)#")) << text;
 
     // Once it knows the peer speaks Telnet, our client ends a line with a
-    // bare CR, and the switch still takes it as a line.
+    // bare CR, and the switch still takes it as a line. The line's echo comes
+    // after any reply of the switch to the client's answers, and the line
+    // typed after the echo after the client's answer to that reply: the
+    // answers were given once, with no second round.
+    const std::size_t shown_before = shown.size();
     type("vlan 3");
-    ASSERT_TRUE(WaitFor([&] { return sim.Lines().size() == script.size() + 1; }));
-    EXPECT_EQ(sim.Lines().back(), "vlan 3");
-    EXPECT_TRUE(sim.ReceivedBytes().ends_with("vlan 3\r"));
+    ASSERT_TRUE(
+        PumpUntil([&] { return shown.find(u"vlan 3", shown_before) != std::u16string::npos; }));
+    type("exit");
+    ASSERT_TRUE(WaitFor([&] { return sim.Lines().size() == script.size() + 2; }));
+    EXPECT_EQ(sim.Lines()[script.size()], "vlan 3");
+    EXPECT_EQ(sim.ReceivedBytes(), wire + kClientAnswers + "vlan 3\r" + "exit\r");
 }
 
 TEST(SimulatedSwitchTest, RecordsEveryByteInOrderWithItsTimeOverConnections) {
@@ -159,14 +153,14 @@ TEST(SimulatedSwitchTest, RecordsEveryByteInOrderWithItsTimeOverConnections) {
     {
         RawClient client(sim.Port());
         client.ReadUntil("User Name:");
+        // Each piece comes to the switch in reads of its own: the switch has
+        // taken it before the next is sent.
+        std::string sent;
         for (const std::string& bytes : first) {
             client.Send(bytes);
-            std::this_thread::sleep_for(Ms(20));  // separate reads, most likely
+            sent += bytes;
+            ASSERT_TRUE(WaitFor([&] { return sim.ReceivedBytes() == sent; }));
         }
-        std::size_t sent = 0;
-        for (const std::string& bytes : first)
-            sent += bytes.size();
-        ASSERT_TRUE(WaitFor([&] { return sim.ReceivedBytes().size() == sent; }));
     }
     RawClient again(sim.Port());
     EXPECT_TRUE(again.ReadUntil("User Name:").ends_with("User Name:"));
@@ -217,12 +211,9 @@ TEST(SimulatedSwitchTest, ResetsTheOpenConnectionWhenAskedAndServesTheNextOne) {
         sim.ResetConnection();
         ASSERT_TRUE(WaitFor([&] { return sim.Resets() == 1; }));
         // A RST, not a FIN: the connection fails instead of ending.
-        try {
-            client.Send("admin\r\n");
-            FAIL() << "sent to a reset connection";
-        } catch (const std::system_error& e) {
-            EXPECT_EQ(e.code().value(), ECONNRESET);
-        }
+        testing::ExpectFailure<std::system_error>(
+            [&] { client.Send("admin\r\n"); },
+            [](const std::system_error& e) { EXPECT_EQ(e.code().value(), ECONNRESET); });
     }
     RawClient next(sim.Port());
     EXPECT_TRUE(next.ReadUntil("User Name:").ends_with("User Name:"));
@@ -255,11 +246,7 @@ TEST(SimulatedSwitchNamespaceTest, ServesOurClientOnPort23) {
     client.Host = u"127.0.0.1";
     client.OnDataAvailable = [&](TIdTelnet&, const std::u16string& text) { shown += text; };
     client.Connect();
-    const bool prompted = WaitFor([&] {
-        MainThread().CheckSynchronize();
-        return shown.find(u"User Name:") != std::u16string::npos;
-    });
-    EXPECT_TRUE(prompted);
+    EXPECT_TRUE(PumpUntil([&] { return shown.find(u"User Name:") != std::u16string::npos; }));
     EXPECT_TRUE(client.IamTelnet());
     ASSERT_TRUE(WaitFor([&] { return sim.TerminalType() == "dumb"; }));
     EXPECT_EQ(sim.ReceivedBytes(), kClientAnswers);

@@ -2,25 +2,19 @@
 // the stream, and answering them without starting a negotiation loop.
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
+#include "Bytes.h"
 #include "OptionNegotiator.h"
 #include "TelnetCommandFilter.h"
 
 namespace vindel {
 namespace {
 
+using testing::B;
 using F = TelnetCommandFilter;
 using N = OptionNegotiator;
-
-std::string B(std::initializer_list<int> bytes) {
-    std::string s;
-    for (const int b : bytes)
-        s.push_back(static_cast<char>(b));
-    return s;
-}
 
 // The commands as comparable text: verb, option and data.
 std::vector<std::string> Flatten(const std::vector<TelnetCommand>& commands) {
