@@ -5,6 +5,8 @@
 # means to call, so no ANSI form can slip in by its plain name.
 add_compile_definitions(_WIN32_WINNT=0x0601 WINVER=0x0601 UNICODE _UNICODE NOMINMAX
                         WIN32_LEAN_AND_MEAN)
+# Resource scripts: icons, pictures, manifests.
+enable_language(RC)
 
 # What follows is for the cross build on Linux; a build on Windows itself
 # finds GoogleTest as usual and runs its tests directly.

@@ -133,12 +133,12 @@ LRESULT ComboBox::OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     ++depth_;
     // Any message may carry an edit (a key, a paste from the context menu,
     // an undo): remember what was shown before each.
-    before_ = CurrentlyShown();
+    const Shown before = CurrentlyShown();
     edited_ = false;
     const LRESULT result = ::DefSubclassProc(edit_, message, wParam, lParam);
     --depth_;
     if (std::exchange(edited_, false))
-        Parent().Application().RunGuarded([this] { OnEdited(); });
+        Parent().Application().RunGuarded([this, &before] { OnEdited(before); });
     return result;
 }
 
@@ -151,10 +151,10 @@ ComboBox::Shown ComboBox::CurrentlyShown() const {
     return shown;
 }
 
-void ComboBox::OnEdited() {
+void ComboBox::OnEdited(const Shown& before) {
     const Shown now = CurrentlyShown();
-    const std::u16string& old = before_.text;
-    const std::size_t selected = before_.selectionEnd - before_.selectionStart;
+    const std::u16string& old = before.text;
+    const std::size_t selected = before.selectionEnd - before.selectionStart;
     const bool deleting = now.text.size() < old.size() && old.starts_with(now.text) &&
                           now.text.size() <= old.size() - selected;
     const int match = deleting || now.text.empty() ? -1 : FirstEntryBeginning(now.text);
@@ -173,7 +173,7 @@ void ComboBox::OnEdited() {
         ::SendMessageW(edit_, EM_SETSEL, entries_[static_cast<std::size_t>(match)].size(),
                        static_cast<LPARAM>(now.text.size()));
     }
-    if (match != before_.index)
+    if (match != before.index)
         RaiseChange();
 }
 

@@ -62,7 +62,7 @@ class ComboBox final : public Control {
                                      UINT_PTR id, DWORD_PTR box);
     LRESULT OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam);
     Shown CurrentlyShown() const;
-    void OnEdited();
+    void OnEdited(const Shown& before);
     void OnPicked();
     void ShowWithoutEntry(const std::u16string& text, DWORD selectionStart, DWORD selectionEnd);
     int FirstEntryBeginning(std::u16string_view text) const;
@@ -74,7 +74,6 @@ class ComboBox final : public Control {
     HWND list_ = nullptr;
     std::vector<std::u16string> entries_;
     std::function<void()> changeHandler_;
-    Shown before_;
     // Depth of the edit box's messages being handled; an edit is told from
     // what the box showed before the outermost one.
     int depth_ = 0;

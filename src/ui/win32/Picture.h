@@ -14,7 +14,7 @@ struct PictureDesign final {
     int left = 0;
     int top = 0;
     // Without a size the control takes the picture's.
-    std::optional<SIZE> size;
+    std::optional<SIZE> size{};
 };
 
 // A picture at its natural size, drawn from the control's top left corner
