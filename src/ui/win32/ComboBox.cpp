@@ -58,13 +58,7 @@ ComboBox::ComboBox(Form& form, const ComboDesign& design) : Control(form, ComboW
         ThrowLastError(u"GetComboBoxInfo");
     edit_ = parts.hwndItem;
     list_ = parts.hwndList;
-    // The closed box at its designed height, whatever the font makes of it.
-    RECT closed{};
-    ::GetWindowRect(Handle(), &closed);
-    const int wanted = PixelBounds().bottom - PixelBounds().top;
-    const auto fieldHeight = static_cast<int>(::SendMessageW(Handle(), CB_GETITEMHEIGHT, -1, 0));
-    ::SendMessageW(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
-                   fieldHeight + wanted - (closed.bottom - closed.top));
+    SetClosedHeight(PixelBounds().bottom - PixelBounds().top);
     SetListHeight();
     if (!::SetWindowSubclass(edit_, &ComboBox::EditProc, kSubclassId,
                              reinterpret_cast<DWORD_PTR>(this)))
@@ -74,6 +68,23 @@ ComboBox::ComboBox(Form& form, const ComboDesign& design) : Control(form, ComboW
 ComboBox::~ComboBox() {
     if (::IsWindow(edit_))
         ::RemoveWindowSubclass(edit_, &ComboBox::EditProc, kSubclassId);
+}
+
+void ComboBox::SetClosedHeight(int height) {
+    // The box's height follows its text field's, which the font decides
+    // unless told otherwise. What the field reports and what it is told
+    // need not measure the same (under wine they differ by two pixels), so
+    // the box is measured after each step and the request corrected.
+    auto field = static_cast<int>(::SendMessageW(Handle(), CB_GETITEMHEIGHT, -1, 0));
+    for (int step = 0; step < 3; ++step) {
+        RECT closed{};
+        ::GetWindowRect(Handle(), &closed);
+        const int missing = height - (closed.bottom - closed.top);
+        if (missing == 0)
+            return;
+        field += missing;
+        ::SendMessageW(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    }
 }
 
 void ComboBox::SetListHeight() {

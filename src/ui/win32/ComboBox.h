@@ -68,6 +68,7 @@ class ComboBox final : public Control {
     int FirstEntryBeginning(std::u16string_view text) const;
     void SetSelectedEntry(int index);
     void RaiseChange();
+    void SetClosedHeight(int height);
     void SetListHeight();
 
     HWND edit_ = nullptr;

@@ -153,7 +153,10 @@ TEST_F(ComboBoxTest, RefillKeepsTheTextAndRaisesNothing) {
     EXPECT_TRUE(changes_.empty());
 }
 
-TEST_F(ComboBoxTest, TheListDropsDownEightEntriesHigh) {
+TEST_F(ComboBoxTest, TheClosedBoxHasItsDesignedHeightItsListEightEntries) {
+    RECT closed{};
+    ::GetWindowRect(box_.Handle(), &closed);
+    EXPECT_EQ(closed.bottom - closed.top, 26);
     std::vector<std::u16string> counts;
     for (int i = 1; i <= 12; ++i)
         counts.push_back(std::u16string(1, static_cast<char16_t>(u'a' + i)));

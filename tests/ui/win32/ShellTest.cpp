@@ -16,20 +16,25 @@ namespace vindel::win32::testing {
 namespace {
 
 // A window of another program: a thread of its own, with its own messages.
+// It takes the foreground when it opens, as a program just started does.
 class OtherProgram final {
   public:
     OtherProgram() {
         thread_ = std::thread([this] {
-            window_ = ::CreateWindowExW(0, L"Static", L"Other", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                        800, 600, 200, 100, nullptr, nullptr, nullptr, nullptr);
+            const HWND window =
+                ::CreateWindowExW(0, L"Static", L"Other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 800,
+                                  600, 200, 100, nullptr, nullptr, nullptr, nullptr);
             threadId_ = ::GetCurrentThreadId();
-            ready_.store(true);
+            window_.store(window);
             MSG message;
-            while (::GetMessageW(&message, nullptr, 0, 0) > 0)
+            while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+                if (message.message == kHandForeground)
+                    ::SetForegroundWindow(reinterpret_cast<HWND>(message.wParam));
                 ::DispatchMessageW(&message);
-            ::DestroyWindow(window_);
+            }
+            ::DestroyWindow(window);
         });
-        while (!ready_.load())
+        while (window_.load() == nullptr)
             std::this_thread::yield();
     }
     ~OtherProgram() {
@@ -39,12 +44,18 @@ class OtherProgram final {
     OtherProgram(const OtherProgram&) = delete;
     OtherProgram& operator=(const OtherProgram&) = delete;
 
-    HWND Window() const { return window_; }
+    HWND Window() const { return window_.load(); }
+    // As the operator switching back (Alt+Tab): the foreground program
+    // hands the foreground over.
+    void HandForegroundTo(HWND window) const {
+        ::PostThreadMessageW(threadId_, kHandForeground, reinterpret_cast<WPARAM>(window), 0);
+    }
 
   private:
+    static constexpr UINT kHandForeground = WM_APP + 1;
+
     std::thread thread_;
-    std::atomic<bool> ready_{false};
-    HWND window_ = nullptr;
+    std::atomic<HWND> window_{nullptr};
     DWORD threadId_ = 0;
 };
 
@@ -90,8 +101,9 @@ TEST_F(ShellTest, ComingBackFromAnotherProgramRunsNoHandler) {
     main_.Show();
     ASSERT_TRUE(Active(main_));
     const OtherProgram other;
-    ASSERT_TRUE(BringToFront(shell_, other.Window()));
-    ASSERT_TRUE(BringToFront(shell_, main_.Handle()));
+    ASSERT_TRUE(WaitUntil(shell_, [&] { return ::GetForegroundWindow() == other.Window(); }));
+    other.HandForegroundTo(main_.Handle());
+    ASSERT_TRUE(WaitUntil(shell_, [&] { return ::GetForegroundWindow() == main_.Handle(); }));
     EXPECT_TRUE(Active(main_));
     EXPECT_EQ(mainActivations_, 1);
 }
