@@ -16,7 +16,6 @@ namespace vindel::win32::testing {
 namespace {
 
 // A window of another program: a thread of its own, with its own messages.
-// It takes the foreground when it opens, as a program just started does.
 class OtherProgram final {
   public:
     OtherProgram() {
@@ -27,33 +26,27 @@ class OtherProgram final {
             threadId_ = ::GetCurrentThreadId();
             window_.store(window);
             MSG message;
-            while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-                if (message.message == kHandForeground)
-                    ::SetForegroundWindow(reinterpret_cast<HWND>(message.wParam));
+            while (::GetMessageW(&message, nullptr, 0, 0) > 0)
                 ::DispatchMessageW(&message);
-            }
             ::DestroyWindow(window);
         });
         while (window_.load() == nullptr)
             std::this_thread::yield();
     }
-    ~OtherProgram() {
-        ::PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-        thread_.join();
-    }
+    ~OtherProgram() { Quit(); }
     OtherProgram(const OtherProgram&) = delete;
     OtherProgram& operator=(const OtherProgram&) = delete;
 
     HWND Window() const { return window_.load(); }
-    // As the operator switching back (Alt+Tab): the foreground program
-    // hands the foreground over.
-    void HandForegroundTo(HWND window) const {
-        ::PostThreadMessageW(threadId_, kHandForeground, reinterpret_cast<WPARAM>(window), 0);
+    // The program ends; its window goes.
+    void Quit() {
+        if (!thread_.joinable())
+            return;
+        ::PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+        thread_.join();
     }
 
   private:
-    static constexpr UINT kHandForeground = WM_APP + 1;
-
     std::thread thread_;
     std::atomic<HWND> window_{nullptr};
     DWORD threadId_ = 0;
@@ -100,9 +93,11 @@ TEST_F(ShellTest, AFormActivatedFromAnotherOfTheProgramsWindowsOrFromNoneRunsIts
 TEST_F(ShellTest, ComingBackFromAnotherProgramRunsNoHandler) {
     main_.Show();
     ASSERT_TRUE(Active(main_));
-    const OtherProgram other;
-    ASSERT_TRUE(WaitUntil(shell_, [&] { return ::GetForegroundWindow() == other.Window(); }));
-    other.HandForegroundTo(main_.Handle());
+    OtherProgram other;
+    ASSERT_TRUE(BringToFront(shell_, other.Window()));
+    EXPECT_EQ(::GetActiveWindow(), nullptr);
+    // The operator closes it and is back in the program.
+    other.Quit();
     ASSERT_TRUE(WaitUntil(shell_, [&] { return ::GetForegroundWindow() == main_.Handle(); }));
     EXPECT_TRUE(Active(main_));
     EXPECT_EQ(mainActivations_, 1);
