@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Cross-builds Vindel's core and its tests for Windows with Debian's mingw-w64
-# and runs the tests under wine. Installs what is missing first (Debian
+# Cross-builds Vindel's core, the Win32 toolkit and their tests for Windows
+# with Debian's mingw-w64 and runs the tests under wine, the window tests on
+# a private virtual display (Xvfb). Installs what is missing first (Debian
 # packages only) and is safe to run again. Needs no display and no stdin.
 #
 #   scripts/ci-windows.sh          both, as CI runs it
@@ -29,7 +30,9 @@ installed() {
   dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
 }
 
-packages=(cmake ninja-build googletest)
+# The window tests run on a private X display with a small window manager,
+# in Carlito where the windows ask for Calibri.
+packages=(cmake ninja-build googletest xvfb openbox x11-utils fonts-crosextra-carlito)
 for arch in "${arches[@]}"; do
   case "$arch" in
     x64) packages+=(g++-mingw-w64-x86-64-posix wine64) ;;
@@ -62,7 +65,9 @@ for arch in "${arches[@]}"; do
   step "$preset: run the tests under wine"
   status=0
   ctest --preset "$preset" -j 2 </dev/null || status=$?
-  # The wine server of this build's prefix would linger a few seconds more.
-  WINEPREFIX="$PWD/build/$preset/wine-prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
+  # The wine servers of this build's prefixes would linger a few seconds more.
+  for prefix in wine-prefix wine-prefix-display; do
+    WINEPREFIX="$PWD/build/$preset/$prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
+  done
   [ "$status" -eq 0 ] || exit "$status"
 done

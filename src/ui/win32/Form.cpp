@@ -14,12 +14,18 @@
 namespace vindel::win32 {
 namespace {
 
-constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD kFormExtendedStyle = WS_EX_CONTROLPARENT;
 
-RECT FrameFor(const FormDesign& design, Dpi dpi) {
+// A form with an owner is a pop-up window with the same frame: the system
+// keeps owned pop-ups in front of their owner and hides them while the
+// owner is minimised, whatever else it does for other owned windows.
+DWORD FormStyle(const Form* owner) {
+    return WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | (owner != nullptr ? WS_POPUP : 0);
+}
+
+RECT FrameFor(const FormDesign& design, DWORD style, Dpi dpi) {
     RECT frame{0, 0, dpi.Scale(design.clientWidth), dpi.Scale(design.clientHeight)};
-    ::AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExtendedStyle);
+    ::AdjustWindowRectEx(&frame, style, FALSE, kFormExtendedStyle);
     ::OffsetRect(&frame, dpi.Scale(design.left) - frame.left, dpi.Scale(design.top) - frame.top);
     return frame;
 }
@@ -31,10 +37,11 @@ Form::Form(Shell& shell, const FormDesign& design, Form* owner)
       owner_(owner),
       dpi_(shell.ScreenDpi()),
       font_(Typeface{FontFamily::Tahoma, 11, FontStyle::Regular}.Create(dpi_)) {
-    const RECT frame = FrameFor(design, dpi_);
+    const DWORD style = FormStyle(owner);
+    const RECT frame = FrameFor(design, style, dpi_);
     // WM_NCCREATE hands the window to window_ already.
     const HWND window = ::CreateWindowExW(
-        kFormExtendedStyle, shell.FormClassName(), Wide(design.caption).c_str(), kFormStyle,
+        kFormExtendedStyle, shell.FormClassName(), Wide(design.caption).c_str(), style,
         frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
         owner != nullptr ? owner->Handle() : nullptr, nullptr, shell.Instance(), this);
     if (window == nullptr)
@@ -148,7 +155,14 @@ void Form::RunActivationHandler() {
 }
 
 void Form::Show(int showCommand) {
-    ::ShowWindow(window_.get(), showCommand);
+    const HWND window = window_.get();
+    ::ShowWindow(window, showCommand);
+    // Shown, a form becomes the active window, unless asked not to be; the
+    // request also reaches the window manager where there is one (wine).
+    const bool quietly = showCommand == SW_SHOWNA || showCommand == SW_SHOWNOACTIVATE ||
+                         showCommand == SW_SHOWMINNOACTIVE || showCommand == SW_HIDE;
+    if (!quietly && !::IsIconic(window))
+        ::SetForegroundWindow(window);
 }
 
 void Form::Hide() {
