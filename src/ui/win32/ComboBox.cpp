@@ -28,6 +28,18 @@ class FlagScope final {
     bool before_;
 };
 
+// Counts a level of nesting for as long as it lives.
+class DepthScope final {
+  public:
+    explicit DepthScope(int& depth) noexcept : depth_(depth) { ++depth_; }
+    ~DepthScope() { --depth_; }
+    DepthScope(const DepthScope&) = delete;
+    DepthScope& operator=(const DepthScope&) = delete;
+
+  private:
+    int& depth_;
+};
+
 ControlWindow ComboWindow(const ComboDesign& design) {
     return {L"ComboBox",
             u"",
@@ -106,8 +118,7 @@ void ComboBox::Refill(std::vector<std::u16string> entries) {
     ::SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);  // empties the text too
     entries_ = std::move(entries);
     for (const std::u16string& entry : entries_)
-        ::SendMessageW(Handle(), CB_ADDSTRING, 0,
-                       reinterpret_cast<LPARAM>(Wide(entry).c_str()));
+        ::SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(entry).c_str()));
     const auto end = static_cast<DWORD>(text.size());
     ShowWithoutEntry(text, end, end);
 }
@@ -141,15 +152,23 @@ LRESULT CALLBACK ComboBox::EditProc(HWND edit, UINT message, WPARAM wParam, LPAR
 LRESULT ComboBox::OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (depth_ > 0 || applying_)
         return ::DefSubclassProc(edit_, message, wParam, lParam);
-    ++depth_;
     // Any message may carry an edit (a key, a paste from the context menu,
-    // an undo): remember what was shown before each.
-    const Shown before = CurrentlyShown();
-    edited_ = false;
-    const LRESULT result = ::DefSubclassProc(edit_, message, wParam, lParam);
-    --depth_;
-    if (std::exchange(edited_, false))
-        Parent().Application().RunGuarded([this, &before] { OnEdited(before); });
+    // an undo): remember what was shown before each. The questions asked to
+    // find out are messages to the edit box too, nested ones.
+    Shown before;
+    bool known = false;
+    LRESULT result = 0;
+    {
+        const DepthScope handling(depth_);
+        Parent().Application().RunGuarded([&] {
+            before = CurrentlyShown();
+            known = true;
+        });
+        edited_ = false;
+        result = ::DefSubclassProc(edit_, message, wParam, lParam);
+    }
+    if (std::exchange(edited_, false) && known)
+        Parent().Application().RunGuarded([&] { OnEdited(before); });
     return result;
 }
 

@@ -10,8 +10,8 @@ ControlWindow EditWindow(const EditDesign& design) {
     DWORD style = WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
     if (design.kind == EditKind::Password)
         style |= ES_PASSWORD;
-    return {L"Edit", design.text,         style,          WS_EX_CLIENTEDGE, design.bounds,
-            ChildLayer::Windowed, design.typeface, design.colour};
+    return {L"Edit",       design.text,          style,           WS_EX_CLIENTEDGE,
+            design.bounds, ChildLayer::Windowed, design.typeface, design.colour};
 }
 
 }  // namespace

@@ -44,9 +44,8 @@ ComPtr<IWICBitmapSource> Decode(IWICImagingFactory& decoder, HMODULE module,
     // longer needed afterwards.
     ComPtr<IWICFormatConverter> converter;
     Check(decoder.CreateFormatConverter(&converter), u"IWICImagingFactory::CreateFormatConverter");
-    Check(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA,
-                                WICBitmapDitherTypeNone, nullptr, 0.0,
-                                WICBitmapPaletteTypeCustom),
+    Check(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone,
+                                nullptr, 0.0, WICBitmapPaletteTypeCustom),
           u"IWICFormatConverter::Initialize");
     ComPtr<IWICBitmap> bitmap;
     Check(decoder.CreateBitmapFromSource(converter.Get(), WICBitmapCacheOnLoad, &bitmap),

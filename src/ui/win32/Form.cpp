@@ -41,8 +41,8 @@ Form::Form(Shell& shell, const FormDesign& design, Form* owner)
     const RECT frame = FrameFor(design, style, dpi_);
     // WM_NCCREATE hands the window to window_ already.
     const HWND window = ::CreateWindowExW(
-        kFormExtendedStyle, shell.FormClassName(), Wide(design.caption).c_str(), style,
-        frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
+        kFormExtendedStyle, shell.FormClassName(), Wide(design.caption).c_str(), style, frame.left,
+        frame.top, frame.right - frame.left, frame.bottom - frame.top,
         owner != nullptr ? owner->Handle() : nullptr, nullptr, shell.Instance(), this);
     if (window == nullptr)
         ThrowLastError(u"CreateWindowExW");

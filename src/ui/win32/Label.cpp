@@ -39,8 +39,8 @@ SIZE Label::MeasureText(HFONT font, std::u16string_view text) {
         ThrowLastError(u"GetDC");
     const HGDIOBJ previous = ::SelectObject(screen, font);
     SIZE size{};
-    const BOOL measuredOk = ::GetTextExtentPoint32W(screen, measured.c_str(),
-                                                    static_cast<int>(measured.size()), &size);
+    const BOOL measuredOk =
+        ::GetTextExtentPoint32W(screen, measured.c_str(), static_cast<int>(measured.size()), &size);
     ::SelectObject(screen, previous);
     ::ReleaseDC(nullptr, screen);
     if (!measuredOk)

@@ -40,8 +40,7 @@ RECT WorkAreaOfMonitorHolding(HWND window) {
     return monitor.rcWork;
 }
 
-HRESULT CALLBACK CentreTaskDialog(HWND dialog, UINT notification, WPARAM, LPARAM,
-                                  LONG_PTR owner) {
+HRESULT CALLBACK CentreTaskDialog(HWND dialog, UINT notification, WPARAM, LPARAM, LONG_PTR owner) {
     if (notification == TDN_CREATED)
         MoveCentredIn(dialog, WorkAreaOfMonitorHolding(reinterpret_cast<HWND>(owner)));
     return S_OK;
@@ -78,31 +77,31 @@ RECT DialogUnits(HWND dialog, RECT units) {
     return units;
 }
 
-SIZE MeasureText(HWND control, int widthLimit) {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
-    const int length = ::GetWindowTextW(control, text.data(), static_cast<int>(text.size()));
+SIZE MeasureText(HWND control, const std::wstring& text, int widthLimit) {
     const HDC dc = ::GetDC(control);
     const auto font = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
     const HGDIOBJ previous = ::SelectObject(dc, font);
     RECT bounds{0, 0, widthLimit, 0};
-    ::DrawTextW(dc, text.c_str(), length, &bounds, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
+    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &bounds,
+                DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
     ::SelectObject(dc, previous);
     ::ReleaseDC(control, dc);
     return {bounds.right, std::max<LONG>(bounds.bottom, 1)};
 }
 
-void LayOutSmallDialog(HWND dialog) {
+void LayOutSmallDialog(HWND dialog, const std::wstring& text) {
     const HWND textControl = ::GetDlgItem(dialog, kTextId);
     const HWND button = ::GetDlgItem(dialog, IDOK);
     const RECT margin = DialogUnits(dialog, {0, 0, kMarginUnits, kMarginUnits});
     const RECT buttonSize = DialogUnits(dialog, {0, 0, kButtonUnits.cx, kButtonUnits.cy});
     const RECT minimum = DialogUnits(dialog, {0, 0, kMinimumWidthUnits, 0});
-    const SIZE text = MeasureText(textControl, ::GetSystemMetrics(SM_CXSCREEN) * 2 / 3);
+    const SIZE textSize = MeasureText(textControl, text, ::GetSystemMetrics(SM_CXSCREEN) * 2 / 3);
 
-    const int clientWidth = std::max({text.cx, buttonSize.right, minimum.right}) + 2 * margin.right;
-    const int buttonTop = margin.bottom + text.cy + margin.bottom;
+    const int clientWidth =
+        std::max({textSize.cx, buttonSize.right, minimum.right}) + 2 * margin.right;
+    const int buttonTop = margin.bottom + textSize.cy + margin.bottom;
     const int clientHeight = buttonTop + buttonSize.bottom + margin.bottom;
-    ::MoveWindow(textControl, margin.right, margin.bottom, text.cx, text.cy, FALSE);
+    ::MoveWindow(textControl, margin.right, margin.bottom, textSize.cx, textSize.cy, FALSE);
     ::MoveWindow(button, (clientWidth - buttonSize.right) / 2, buttonTop, buttonSize.right,
                  buttonSize.bottom, FALSE);
 
@@ -115,10 +114,12 @@ void LayOutSmallDialog(HWND dialog) {
     MoveCentredIn(dialog, screen);
 }
 
-INT_PTR CALLBACK SmallDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+// Nothing in here allocates or throws: the text comes measured from the
+// caller's string.
+INT_PTR CALLBACK SmallDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
-            LayOutSmallDialog(dialog);
+            LayOutSmallDialog(dialog, *reinterpret_cast<const std::wstring*>(lParam));
             return TRUE;  // the focus goes to "OK"
         case WM_COMMAND:
             if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
@@ -139,8 +140,9 @@ void ShowSmallDialog(HWND owner, const std::u16string& caption, const std::u16st
     dialog.AddItem(DialogTemplate::ItemClass::Button,
                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, {0, 0, 1, 1}, IDOK,
                    u"OK");
+    const std::wstring wideText = Wide(text);
     if (::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), dialog.Get(), owner,
-                                  &SmallDialogProc, 0) == -1)
+                                  &SmallDialogProc, reinterpret_cast<LPARAM>(&wideText)) == -1)
         ThrowLastError(u"DialogBoxIndirectParamW");
 }
 

@@ -38,8 +38,8 @@ Shell::Shell()
     // The standard controls in the version the program's manifest asks for.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
-    window_.Reset(::CreateWindowExW(WS_EX_TOOLWINDOW, applicationClass_.Name(), L"", WS_POPUP, 0,
-                                    0, 0, 0, nullptr, nullptr, instance_, nullptr));
+    window_.Reset(::CreateWindowExW(WS_EX_TOOLWINDOW, applicationClass_.Name(), L"", WS_POPUP, 0, 0,
+                                    0, 0, nullptr, nullptr, instance_, nullptr));
     if (!window_)
         ThrowLastError(u"CreateWindowExW");
     ::SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

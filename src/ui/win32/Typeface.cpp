@@ -7,11 +7,10 @@ namespace vindel::win32 {
 UniqueFont Typeface::Create(Dpi dpi) const {
     const wchar_t* face = family == FontFamily::Calibri ? L"Calibri" : L"Tahoma";
     // A negative height asks for the character height, without the leading.
-    UniqueFont font(::CreateFontW(-dpi.Scale(pixelHeight), 0, 0, 0,
-                                  style == FontStyle::Regular ? FW_NORMAL : FW_BOLD,
-                                  style == FontStyle::BoldItalic, FALSE, FALSE, DEFAULT_CHARSET,
-                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                  DEFAULT_PITCH | FF_DONTCARE, face));
+    UniqueFont font(::CreateFontW(
+        -dpi.Scale(pixelHeight), 0, 0, 0, style == FontStyle::Regular ? FW_NORMAL : FW_BOLD,
+        style == FontStyle::BoldItalic, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face));
     if (!font)
         ThrowLastError(u"CreateFontW");
     return font;

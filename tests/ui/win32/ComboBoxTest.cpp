@@ -89,10 +89,10 @@ TEST_F(ComboBoxTest, TypingCompletesToTheFirstEntryAndRaisesItsPosition) {
 
 TEST_F(ComboBoxTest, TypingOverTheSelectedTextIsTyping) {
     struct Case {
-        int picked;           // the entry picked before
-        std::u16string typed; // typed over the whole text, selected; \b: Backspace
-        std::u16string text;  // what the box shows afterwards
-        int index;            // the entry it selects afterwards
+        int picked;            // the entry picked before
+        std::u16string typed;  // typed over the whole text, selected; \b: Backspace
+        std::u16string text;   // what the box shows afterwards
+        int index;             // the entry it selects afterwards
         std::vector<int> changes;
     };
     const Case cases[] = {

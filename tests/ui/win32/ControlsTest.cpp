@@ -134,8 +134,8 @@ TEST_F(ControlsTest, PicturesShowAtNaturalSizeCutAtTheControlsEdge) {
 
 TEST_F(ControlsTest, EditBoxesScrollTheirTextAndThePasswordBoxShowsStars) {
     EditBox address(form_, {{167, 493, 122, 26}, u"192.168.1.254", kCalibri15});
-    const EditBox password(form_, {{168, 587, 122, 26}, u"", kCalibri15, TextColour::Black,
-                                   EditKind::Password});
+    const EditBox password(
+        form_, {{168, 587, 122, 26}, u"", kCalibri15, TextColour::Black, EditKind::Password});
     EXPECT_EQ(address.Text(), u"192.168.1.254");
     address.SetText(u"");
     // Far wider than the box: it scrolls rather than refusing characters.
@@ -149,7 +149,8 @@ TEST_F(ControlsTest, EditBoxesScrollTheirTextAndThePasswordBoxShowsStars) {
 }
 
 TEST_F(ControlsTest, AButtonClickRunsItsHandlerAndAFailureInItGoesToTheFailureRoute) {
-    Button button(form_, {{398, 622, 97, 39}, u"Connect", {FontFamily::Calibri, 15, FontStyle::Bold}});
+    Button button(form_,
+                  {{398, 622, 97, 39}, u"Connect", {FontFamily::Calibri, 15, FontStyle::Bold}});
     int clicks = 0;
     button.SetClickHandler([&] {
         if (++clicks == 1)

@@ -43,8 +43,8 @@ TEST_F(FormTest, ClientAreaCaptionAndFrameAsDesigned) {
         EXPECT_EQ(frame.top, design.top);
         EXPECT_EQ(WindowText(form->Handle()), u"Vindel");
         const auto style = ::GetWindowLongPtrW(form->Handle(), GWL_STYLE);
-        for (const LONG_PTR part : {WS_CAPTION, WS_SYSMENU, WS_THICKFRAME, WS_MINIMIZEBOX,
-                                    WS_MAXIMIZEBOX})
+        for (const LONG_PTR part :
+             {WS_CAPTION, WS_SYSMENU, WS_THICKFRAME, WS_MINIMIZEBOX, WS_MAXIMIZEBOX})
             EXPECT_EQ(style & part, part);
     }
     // The owner window of Win32: no task-bar button of its own.
@@ -122,7 +122,8 @@ TEST_F(FormTest, TabMovesTheFocusThroughTheVisibleControlsInTheOrderTheyWereMade
     // The first activation puts the focus on the first of them.
     ASSERT_TRUE(WaitUntil(shell_, [&] { return ::GetFocus() == first.EditHandle(); }));
 
-    for (const HWND next : {second.Handle(), third.Handle(), last.EditHandle(), first.EditHandle()}) {
+    for (const HWND next :
+         {second.Handle(), third.Handle(), last.EditHandle(), first.EditHandle()}) {
         PressKey(shell_, VK_TAB);
         EXPECT_EQ(::GetFocus(), next);
     }

@@ -113,7 +113,8 @@ TEST_F(ShellTest, TheErrorBoxBelongsToTheActiveFormAndGivesActivationAndFocusBac
     ASSERT_EQ(answerer.Boxes().size(), 1u);
     const ShownBox& box = answerer.Boxes().front();
     EXPECT_EQ(box.caption, u"Vindel");
-    EXPECT_EQ(box.texts, std::vector<std::u16string>{u"Cannot open file \"Vindel.ini\". Access is denied."});
+    EXPECT_EQ(box.texts,
+              std::vector<std::u16string>{u"Cannot open file \"Vindel.ini\". Access is denied."});
     EXPECT_EQ(box.icon, ::LoadIconW(nullptr, IDI_ERROR));
     EXPECT_EQ(box.buttons, std::vector<std::u16string>{u"OK"});
     EXPECT_EQ(box.owner, main_.Handle());
