@@ -3,11 +3,22 @@
 #include "ui/win32/Shell.h"
 
 namespace vindel::win32 {
+namespace {
 
-Button::Button(Form& form, const ButtonDesign& design)
-    : Control(form,
-              ControlWindow{L"Button", design.caption, WS_TABSTOP | BS_PUSHBUTTON, 0, design.bounds,
-                            ChildLayer::Windowed, design.typeface, design.colour}) {}
+ControlWindow ButtonWindow(const ButtonDesign& design) {
+    ControlWindow window;
+    window.className = L"Button";
+    window.text = design.caption;
+    window.style = WS_TABSTOP | BS_PUSHBUTTON;
+    window.bounds = design.bounds;
+    window.typeface = design.typeface;
+    window.colour = design.colour;
+    return window;
+}
+
+}  // namespace
+
+Button::Button(Form& form, const ButtonDesign& design) : Control(form, ButtonWindow(design)) {}
 
 void Button::OnCommand(WORD code) {
     if (code == BN_CLICKED && clickHandler_)

@@ -41,14 +41,13 @@ class DepthScope final {
 };
 
 ControlWindow ComboWindow(const ComboDesign& design) {
-    return {L"ComboBox",
-            u"",
-            WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
-            0,
-            design.bounds,
-            ChildLayer::Windowed,
-            design.typeface,
-            design.colour};
+    ControlWindow window;
+    window.className = L"ComboBox";
+    window.style = WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
+    window.bounds = design.bounds;
+    window.typeface = design.typeface;
+    window.colour = design.colour;
+    return window;
 }
 
 bool BeginsWithIgnoringCase(std::u16string_view entry, std::u16string_view text) {

@@ -7,11 +7,17 @@ namespace vindel::win32 {
 namespace {
 
 ControlWindow EditWindow(const EditDesign& design) {
-    DWORD style = WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
+    ControlWindow window;
+    window.className = L"Edit";
+    window.text = design.text;
+    window.style = WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
     if (design.kind == EditKind::Password)
-        style |= ES_PASSWORD;
-    return {L"Edit",       design.text,          style,           WS_EX_CLIENTEDGE,
-            design.bounds, ChildLayer::Windowed, design.typeface, design.colour};
+        window.style |= ES_PASSWORD;
+    window.extendedStyle = WS_EX_CLIENTEDGE;
+    window.bounds = design.bounds;
+    window.typeface = design.typeface;
+    window.colour = design.colour;
+    return window;
 }
 
 }  // namespace

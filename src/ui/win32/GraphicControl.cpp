@@ -5,11 +5,25 @@
 #include "ui/win32/Shell.h"
 
 namespace vindel::win32 {
+namespace {
+
+ControlWindow GraphicWindow(const Form& form, const std::u16string& text, const Bounds& bounds,
+                            std::optional<Typeface> typeface, TextColour colour) {
+    ControlWindow window;
+    window.className = form.Application().GraphicClassName();
+    window.text = text;
+    window.bounds = bounds;
+    window.layer = ChildLayer::Graphic;
+    window.typeface = typeface;
+    window.colour = colour;
+    return window;
+}
+
+}  // namespace
 
 GraphicControl::GraphicControl(Form& form, const std::u16string& text, const Bounds& bounds,
                                std::optional<Typeface> typeface, TextColour colour)
-    : Control(form, ControlWindow{form.Application().GraphicClassName(), text, 0, 0, bounds,
-                                  ChildLayer::Graphic, typeface, colour}) {
+    : Control(form, GraphicWindow(form, text, bounds, typeface, colour)) {
     form.AddGraphic(*this);
 }
 
