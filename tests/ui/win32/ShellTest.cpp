@@ -90,6 +90,21 @@ TEST_F(ShellTest, AFormActivatedFromAnotherOfTheProgramsWindowsOrFromNoneRunsIts
     EXPECT_EQ(diagramActivations_, 2);
 }
 
+TEST_F(ShellTest, AFailingActivationHandlerIsReportedOnceAndNotRunAgainWhenTheBoxCloses) {
+    shell_.SetFailureHandler([this](std::exception_ptr) { shell_.ShowError(u"Boom"); });
+    main_.SetActivationHandler([this] {
+        ++mainActivations_;
+        throw Exception(u"List index out of bounds (7)");
+    });
+    const BoxAnswerer answerer;
+    main_.Show();
+    ASSERT_TRUE(Active(main_));
+    shell_.ProcessMessages();
+    EXPECT_EQ(mainActivations_, 1);
+    ASSERT_EQ(answerer.Boxes().size(), 1u);
+    EXPECT_EQ(answerer.Boxes().front().owner, main_.Handle());
+}
+
 TEST_F(ShellTest, ComingBackFromAnotherProgramRunsNoHandler) {
     main_.Show();
     ASSERT_TRUE(Active(main_));
