@@ -5,7 +5,9 @@
 # means to call, so no ANSI form can slip in by its plain name.
 add_compile_definitions(_WIN32_WINNT=0x0601 WINVER=0x0601 UNICODE _UNICODE NOMINMAX
                         WIN32_LEAN_AND_MEAN)
-# Resource scripts: icons, pictures, manifests.
+
+# The program's icon, pictures, version information and manifest are compiled
+# by the toolchain's resource compiler (resources/windows).
 enable_language(RC)
 
 # What follows is for the cross build on Linux; a build on Windows itself
@@ -30,4 +32,18 @@ if(VINDEL_BUILD_TESTS AND CMAKE_CROSSCOMPILING)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/wine-run.sh.in ${PROJECT_BINARY_DIR}/wine-run.sh
     @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_BINARY_DIR}/wine-run.sh)
+endif()
+
+# Programs that show windows (the installed program, the start-up benchmark)
+# run on an X display through a second wrapper, with a wine prefix of their
+# own; see cmake/wine-x11-run.sh.in.
+if(CMAKE_CROSSCOMPILING)
+  set(VINDEL_WINE_X11_PREFIX ${PROJECT_BINARY_DIR}/wine-prefix-x11)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(VINDEL_WINE_ARCH win32)
+  else()
+    set(VINDEL_WINE_ARCH win64)
+  endif()
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/wine-x11-run.sh.in ${PROJECT_BINARY_DIR}/wine-x11-run.sh
+    @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 endif()

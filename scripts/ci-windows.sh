@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Cross-builds Vindel's core, the Win32 toolkit and their tests for Windows
-# with Debian's mingw-w64 and runs the tests under wine, the window tests on
-# a private virtual display (Xvfb). Installs what is missing first (Debian
+# with Debian's mingw-w64 and runs the tests under wine, the toolkit's window
+# tests on a private virtual display. Installs what is missing first (Debian
 # packages only) and is safe to run again. Needs no display and no stdin.
 #
 #   scripts/ci-windows.sh          both, as CI runs it
 #   scripts/ci-windows.sh x64      64-bit only, under wine64
 #   scripts/ci-windows.sh x86      32-bit only, under wine32
+#
+# Each build also makes the program's zip and installer, and its tests run the
+# installer under wine on a private virtual display. After the 32-bit tests,
+# the start-up benchmark (bench/windows/run.sh) runs once.
 #
 # wine32 needs the i386 architecture in dpkg: the first run adds it, updates
 # apt's lists and installs wine32:i386 with about 100 packages (and moves
@@ -30,9 +34,11 @@ installed() {
   dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
 }
 
-# The window tests run on a private X display with a small window manager,
-# in Carlito where the windows ask for Calibri.
-packages=(cmake ninja-build googletest xvfb openbox x11-utils fonts-crosextra-carlito)
+packages=(cmake ninja-build googletest)
+# What ships and its tests: makensis for the installer, a virtual display for
+# the programs that show windows under wine, Carlito for Calibri and wine's own
+# Tahoma there, python3 for the manifest check.
+packages+=(nsis xvfb fonts-crosextra-carlito fonts-wine python3)
 for arch in "${arches[@]}"; do
   case "$arch" in
     x64) packages+=(g++-mingw-w64-x86-64-posix wine64) ;;
@@ -65,9 +71,20 @@ for arch in "${arches[@]}"; do
   step "$preset: run the tests under wine"
   status=0
   ctest --preset "$preset" -j 2 </dev/null || status=$?
-  # The wine servers of this build's prefixes would linger a few seconds more.
-  for prefix in wine-prefix wine-prefix-display; do
-    WINEPREFIX="$PWD/build/$preset/$prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
-  done
+  # The wine server of this build's prefix would linger a few seconds more.
+  WINEPREFIX="$PWD/build/$preset/wine-prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
   [ "$status" -eq 0 ] || exit "$status"
+done
+
+# What ships for Windows, from the 32-bit build, whose tests above have run
+# the installer: where the files are, then the start-up benchmark.
+ship_x86() {
+  step "windows-x86: what ships"
+  ls -l build/windows-x86/Vindel-*-windows-x86.zip build/windows-x86/Vindel-*-windows-x86-setup.exe
+
+  step "windows-x86: start-up benchmark, Vindel.exe against a bare window, under wine"
+  bash bench/windows/run.sh 5 x86
+}
+for arch in "${arches[@]}"; do
+  [ "$arch" != x86 ] || ship_x86
 done

@@ -1,9 +1,16 @@
 #include "app/Application.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSpacerItem>
+#include <algorithm>
+#include <thread>
+#include <utility>
 
 #include "app/HandlerGuard.h"
 #include "app/QtText.h"
@@ -18,8 +25,40 @@ TApplication* Application = nullptr;
 
 namespace {
 
+using std::chrono::milliseconds;
+
 QString ToQString(const std::u16string& text) {
     return QString::fromStdU16String(text);
+}
+
+// Room in a title bar beside the caption: the window's icon and three
+// buttons, with their margins.
+constexpr int kTitleBarControlsWidth = 160;
+
+// The longest a pause sleeps without repainting.
+constexpr milliseconds kRepaintInterval(15);
+
+// Paint and window-system work only: input stays queued for the next
+// message loop.
+constexpr QEventLoop::ProcessEventsFlags kRepaintWork =
+    QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers;
+
+// A box as both kinds are shown: the text exactly as given, never read as
+// markup; a plain "OK", without the picture some desktop themes put on it;
+// and wide enough for the window manager to show the whole caption beside
+// its title-bar buttons, however short the text.
+void PrepareBox(QMessageBox& box) {
+    box.setTextFormat(Qt::PlainText);
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+        ok->setIcon(QIcon());
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const int captionRoom =
+        QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleBarControlsWidth;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(captionRoom, 0, QSizePolicy::Fixed, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
 }
 
 // Boxes belong to the program's active window, or to none. Once a box is
@@ -63,10 +102,7 @@ TApplication::TApplication(QApplication& qt)
     QApplication::setQuitOnLastWindowClosed(false);
     // Deliveries from the receiving thread run when this thread next
     // processes its events: in the loop, or in the loop of an open box.
-    MainThread().SetWakeUp([this] {
-        QMetaObject::invokeMethod(
-            this, [] { MainThread().CheckSynchronize(); }, Qt::QueuedConnection);
-    });
+    MainThread().SetWakeUp([this] { PostDeliveries(); });
 }
 
 TApplication::~TApplication() {
@@ -111,12 +147,14 @@ void TApplication::HandleException(QObject* /*sender*/, std::exception_ptr failu
 void TApplication::ShowException(const Exception& failure) {
     QMessageBox box(QMessageBox::Critical, ToQString(Title),
                     ToQString(ErrorBoxText(failure.Message())), QMessageBox::Ok);
+    PrepareBox(box);
     RunModalBox(box);
 }
 
 void TApplication::ShowNotice(const std::u16string& text) {
     QMessageBox box(QMessageBox::NoIcon, ToQString(Title), ToQString(text), QMessageBox::Ok);
     box.setDefaultButton(QMessageBox::Ok);
+    PrepareBox(box);
     RunModalBox(box);
 }
 
@@ -130,6 +168,80 @@ void TApplication::FormActivated(TForm* form) {
 void TApplication::FormHidden(TForm* form) {
     if (form == activeForm_)
         activeForm_ = nullptr;
+}
+
+class TApplication::Pausing final {
+  public:
+    explicit Pausing(TApplication& application)
+        : application_(application), outermost_(!std::exchange(application.pausing_, true)) {
+        if (outermost_)
+            application_.qt_.installEventFilter(&application_);
+    }
+    ~Pausing() {
+        if (!outermost_)
+            return;
+        application_.qt_.removeEventFilter(&application_);
+        application_.pausing_ = false;
+        if (std::exchange(application_.deliveriesWaiting_, false))
+            application_.PostDeliveries();
+    }
+    Pausing(const Pausing&) = delete;
+    Pausing& operator=(const Pausing&) = delete;
+
+  private:
+    TApplication& application_;
+    const bool outermost_;
+};
+
+void TApplication::Pause(milliseconds pause) {
+    // The pause is measured from its start, so that repainting doesn't
+    // lengthen it.
+    using Clock = std::chrono::steady_clock;
+    const Pausing pausing(*this);
+    const Clock::time_point end = Clock::now() + pause;
+    do {
+        QCoreApplication::processEvents(kRepaintWork);
+        std::this_thread::sleep_for(
+            std::min<Clock::duration>(end - Clock::now(), kRepaintInterval));
+    } while (Clock::now() < end);
+}
+
+void TApplication::Repaint() {
+    const Pausing pausing(*this);
+    QCoreApplication::processEvents(kRepaintWork);
+}
+
+bool TApplication::eventFilter(QObject* watched, QEvent* event) {
+    // Installed only while pausing. A click on a window's close box is
+    // input, which the program doesn't take meanwhile.
+    if (event->type() == QEvent::Close && event->spontaneous()) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TApplication::PostDeliveries() {
+    QMetaObject::invokeMethod(
+        this, [this] { RunDeliveries(); }, Qt::QueuedConnection);
+}
+
+void TApplication::RunDeliveries() {
+    // What the switch sends waits while the script pauses; the pause posts
+    // this again when it ends.
+    if (pausing_) {
+        deliveriesWaiting_ = true;
+        return;
+    }
+    MainThread().CheckSynchronize();
+}
+
+void PauseRepainting(milliseconds pause) {
+    if (Application != nullptr) {
+        Application->Pause(pause);
+    } else {
+        std::this_thread::sleep_for(pause);
+    }
 }
 
 }  // namespace vindel

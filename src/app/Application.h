@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <chrono>
 #include <exception>
 #include <memory>
 #include <string>
@@ -61,10 +62,30 @@ class TApplication final : public QObject {
     void FormActivated(TForm* form);
     void FormHidden(TForm* form);
 
+    // Blocks this thread for the pause, as the provisioning script's pauses
+    // do, while the windows go on repainting. Meanwhile input waits for the
+    // next message loop, the window system's close requests are refused,
+    // and deliveries from the receiving thread wait until the pause is over.
+    void Pause(std::chrono::milliseconds pause);
+    // Repaints what needs it now, under the same rules.
+    void Repaint();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    // Holds the pausing rules while it lives; nests.
+    class Pausing;
+
+    // Asks this thread to run the deliveries queued by the receiving thread.
+    void PostDeliveries();
+    void RunDeliveries();
+
     QApplication& qt_;
     std::vector<std::unique_ptr<TForm>> forms_;
     TForm* activeForm_ = nullptr;
+    bool pausing_ = false;
+    bool deliveriesWaiting_ = false;
 };
 
 // The one application object, while it exists.
@@ -72,6 +93,10 @@ extern TApplication* Application;
 
 // The text the error box shows for a failure's message.
 std::u16string ErrorBoxText(const std::u16string& message);
+
+// A pause of the provisioning script: Application->Pause, or a plain sleep
+// while there is no application object.
+void PauseRepainting(std::chrono::milliseconds pause);
 
 template <typename Form>
 void TApplication::CreateForm(Form*& global) {

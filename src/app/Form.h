@@ -13,7 +13,7 @@ class TForm : public QWidget {
 
   public:
     // A form with an owner is a separate window that stays in front of its
-    // owner and has no task-bar entry of its own.
+    // owner, is minimised with it and has no task-bar entry of its own.
     explicit TForm(QWidget* owner);
 
     // Runs when this window becomes the program's active window, coming from
@@ -23,6 +23,7 @@ class TForm : public QWidget {
 
   protected:
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

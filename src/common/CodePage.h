@@ -7,7 +7,7 @@
 // typed to the switch. On Windows it is the system's ANSI code page, read
 // once at start (CodePageWin32.cpp). Elsewhere it is Windows-1252, for
 // writing and reading alike, so that a file moves unchanged between the
-// platforms (CodePage.cpp).
+// platforms (CodePagePosix.cpp).
 namespace vindel {
 
 // UTF-16 to the code page, as the platform's WideCharToMultiByte converts

@@ -4,7 +4,7 @@
 #include <string_view>
 
 // Windows-1252 exactly as Windows converts it, on every platform: Vindel's
-// code page where the system has none of its own (CodePage.cpp), and what the
+// code page where the system has none of its own (CodePagePosix.cpp), and what the
 // Windows tests hold against the platform's conversion.
 namespace vindel {
 

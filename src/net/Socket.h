@@ -9,7 +9,7 @@ namespace vindel {
 
 // One IPv4 TCP socket in blocking mode, closed when the object goes. The
 // operations are the ones the Telnet client needs and no more, so that each
-// platform's backend only has to provide this class: Socket.cpp is the POSIX
+// platform's backend only has to provide this class: SocketPosix.cpp is the POSIX
 // one, SocketWin32.cpp the Winsock 2.2 one. Every failure raises
 // EIdSocketError with a Windows Sockets code.
 class Socket final {
@@ -47,7 +47,8 @@ class Socket final {
     static void StartLibrary();
 
     // The first IPv4 stream address of a name lookup, in host byte order.
-    // Raises EIdSocketError (11001 "Host not found." for an unknown name).
+    // Raises EIdSocketError: 11001 "Host not found." for a name that has no
+    // address here, also when no name server can be asked.
     static std::uint32_t LookupIPv4(std::u16string_view name);
 
     static Socket OpenTcp4();
@@ -69,6 +70,10 @@ class Socket final {
     bool WaitReadable(int timeout_ms) const;
     // One read of at most `size` bytes; 0 means end of stream.
     std::size_t Receive(char* buffer, std::size_t size) const;
+    // Without taking any byte: whether the peer has closed its side. A reset
+    // raises its code, as a read would. Winsock tells a close only once every
+    // byte before it has been read; Linux tells it as soon as it has come.
+    bool PeerHasClosed() const;
     // Writes every byte, sending again after a partial write. Never raises
     // SIGPIPE: a closed connection is an error like any other.
     void SendAll(std::string_view bytes) const;

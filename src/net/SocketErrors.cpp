@@ -108,6 +108,7 @@ constexpr std::pair<int, const char16_t*> kTexts[] = {
 };
 
 constexpr int kNotASocket = 10038;
+constexpr int kHostNotFound = 11001;  // WSAHOST_NOT_FOUND
 
 }  // namespace
 
@@ -122,19 +123,20 @@ int WinsockCodeForErrno(int error) {
 
 int WinsockCodeForLookup(int result, int error) {
     switch (result) {
+        // Every answer that means "this name has no address here" is "Host
+        // not found.": with no name server (a laptop cabled straight to the
+        // switch) a name gives EAI_AGAIN, and a bare code would tell the
+        // operator nothing.
         case EAI_NONAME:
-            return 11001;  // WSAHOST_NOT_FOUND
         case EAI_AGAIN:
-            return 11002;  // WSATRY_AGAIN
         case EAI_FAIL:
-            return 11003;  // WSANO_RECOVERY
 #ifdef EAI_NODATA
         case EAI_NODATA:
 #endif
 #ifdef EAI_ADDRFAMILY
         case EAI_ADDRFAMILY:
 #endif
-            return 11004;  // WSANO_DATA: the name has no IPv4 address
+            return kHostNotFound;
         case EAI_FAMILY:
             return 10047;
         case EAI_SOCKTYPE:
@@ -147,6 +149,17 @@ int WinsockCodeForLookup(int result, int error) {
             return WinsockCodeForErrno(error);
         default:
             return 10022;
+    }
+}
+#else
+int WinsockCodeForLookup(int result) {
+    switch (result) {
+        case 11002:  // WSATRY_AGAIN: no name server answered
+        case 11003:  // WSANO_RECOVERY
+        case 11004:  // WSANO_DATA: the name has no IPv4 address
+            return kHostNotFound;
+        default:
+            return result;
     }
 }
 #endif

@@ -4,8 +4,8 @@
 
 // The one place where the platform's socket errors become the Windows Sockets
 // codes and texts that Vindel reports. A Winsock backend passes its codes
-// straight to RaiseSocketError; the POSIX backend maps errno and the name
-// lookup's EAI_* codes first.
+// straight to RaiseSocketError, but for the name lookup's; the POSIX backend
+// maps errno and the name lookup's EAI_* codes first.
 namespace vindel {
 
 #ifndef _WIN32
@@ -14,7 +14,12 @@ namespace vindel {
 int WinsockCodeForErrno(int error);
 
 // A Windows Sockets code for a getaddrinfo() result; EAI_SYSTEM goes by errno.
+// Every failure that means "this name has no address here" is 11001.
 int WinsockCodeForLookup(int result, int error);
+#else
+// The code to report for a failed GetAddrInfoW: as on POSIX, every failure
+// that means "this name has no address here" is 11001.
+int WinsockCodeForLookup(int result);
 #endif
 
 // The text of a code, e.g. "Connection refused." for 10061; empty when the

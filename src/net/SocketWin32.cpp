@@ -79,7 +79,7 @@ std::uint32_t Socket::LookupIPv4(std::u16string_view name) {
     // GetAddrInfoW gives its error code as its result.
     const int result = Library().GetAddrInfoW(wide.c_str(), nullptr, &hints, &found);
     if (result != 0)
-        RaiseSocketError(result);
+        RaiseSocketError(WinsockCodeForLookup(result));
     const std::unique_ptr<ADDRINFOW, AddressListFree> owner(found);
     for (const ADDRINFOW* a = found; a != nullptr; a = a->ai_next) {
         if (a->ai_family == AF_INET && a->ai_addr != nullptr) {
@@ -141,6 +141,18 @@ std::size_t Socket::Receive(char* buffer, std::size_t size) const {
     if (got == SOCKET_ERROR)
         RaiseLastError();
     return static_cast<std::size_t>(got);
+}
+
+bool Socket::PeerHasClosed() const {
+    if (!WaitReadable(0))
+        return false;
+    // A peek takes nothing: 0 is the close, a failure the reset, and a byte
+    // means the close, if any, still waits behind unread ones.
+    char byte = 0;
+    const int got = Library().recv(Native(handle_), &byte, 1, MSG_PEEK);
+    if (got == SOCKET_ERROR)
+        RaiseLastError();
+    return got == 0;
 }
 
 void Socket::SendAll(std::string_view bytes) const {

@@ -118,8 +118,10 @@ void TIdTelnet::ReleaseThread() {
 }
 
 bool TIdTelnet::ReadPass() {
-    if (Connected())
-        connection_->WaitAndRead(ReadPassWaitMs);
+    // Not through Connected: a failed read met here is kept for the
+    // user-interface thread, which is told of it by its next Connected or
+    // SendCh; this thread just ends.
+    connection_->WaitAndRead(ReadPassWaitMs);
     if (connection_->HasInput()) {
         if (ThreadedEvent)
             Deliver();

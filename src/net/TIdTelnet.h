@@ -55,6 +55,9 @@ class TIdTelnet final : private TelnetOptionParser::Events {
     void Connect();
     // Whether the connection can be written to or still has bytes to
     // deliver; reads what waits at the socket first, if there is room.
+    // A failed read (a reset: 10054), met here or by the receiving thread,
+    // is raised once by the next Connected, SendCh or Connect; the
+    // connection is then closed, so the Connect after it starts afresh.
     bool Connected();
     // Writes one character as 7-bit ASCII ("?" for anything above 0x7F), a
     // carriage return as CR LF until the peer has shown it speaks Telnet.

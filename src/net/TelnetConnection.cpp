@@ -1,9 +1,11 @@
 #include "net/TelnetConnection.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "net/EIdException.h"
 #include "net/HostAddress.h"
+#include "net/SocketErrors.h"
 
 namespace vindel {
 
@@ -15,6 +17,7 @@ void TelnetConnection::Open(std::u16string_view host, std::uint16_t port) {
         InputBuffer.clear();
         ClosedGracefully = false;
         opened_ = false;
+        read_failure_ = 0;
         socket_.Close();
     }
     Socket socket = Socket::OpenTcp4();
@@ -28,13 +31,30 @@ void TelnetConnection::Open(std::u16string_view host, std::uint16_t port) {
 }
 
 bool TelnetConnection::CanReadLocked() const {
-    return opened_ && InputBuffer.size() < InputBufferLimit;
+    return opened_ && read_failure_ == 0 && InputBuffer.size() < InputBufferLimit;
 }
 
 void TelnetConnection::ReadOnceLocked() {
+    if (!opened_ || read_failure_ != 0)
+        return;
+    try {
+        if (InputBuffer.size() < InputBufferLimit) {
+            ReadLocked();
+        } else if (socket_.PeerHasClosed()) {
+            // Nothing is read while the buffer is full, yet a write must not
+            // go to a peer that has gone. The socket stays open for the bytes
+            // that came before the close; their last read ends it.
+            ClosedGracefully = true;
+        }
+    } catch (const EIdSocketError& e) {
+        read_failure_ = e.LastError();
+    }
+}
+
+void TelnetConnection::ReadLocked() {
     // Tested again under the lock: the other reader may have taken the bytes
     // since, and a read on this blocking socket must never wait.
-    if (!CanReadLocked() || !socket_.WaitReadable(0))
+    if (!socket_.WaitReadable(0))
         return;
     const std::size_t room = std::min(RecvBufferSize, InputBufferLimit - InputBuffer.size());
     const std::size_t got = socket_.Receive(read_buffer_.get(), room);
@@ -46,15 +66,26 @@ void TelnetConnection::ReadOnceLocked() {
     InputBuffer.append(read_buffer_.get(), got);
 }
 
+void TelnetConnection::ReportFailureLocked() {
+    const int code = std::exchange(read_failure_, 0);
+    CloseLocked();
+    InputBuffer.clear();
+    RaiseSocketError(code);
+}
+
 bool TelnetConnection::Poll() {
     const std::lock_guard lock(mutex_);
     ReadOnceLocked();
+    if (read_failure_ != 0)
+        ReportFailureLocked();
     return WritableLocked() || !InputBuffer.empty();
 }
 
 void TelnetConnection::WaitAndRead(int timeout_ms) {
     {
         const std::lock_guard lock(mutex_);
+        if (read_failure_ != 0)
+            RaiseSocketError(read_failure_);
         if (!CanReadLocked())
             return;
     }
@@ -65,6 +96,8 @@ void TelnetConnection::WaitAndRead(int timeout_ms) {
         return;
     const std::lock_guard lock(mutex_);
     ReadOnceLocked();
+    if (read_failure_ != 0)
+        RaiseSocketError(read_failure_);
 }
 
 std::string TelnetConnection::TakeInput() {
@@ -97,6 +130,9 @@ void TelnetConnection::Write(std::string_view bytes) {
     const auto closed = [] { return EIdConnClosedGracefully(u"Connection Closed Gracefully."); };
     {
         const std::lock_guard lock(mutex_);
+        // The receiving thread may have met a reset since the caller's poll.
+        if (read_failure_ != 0)
+            ReportFailureLocked();
         if (!WritableLocked())
             throw closed();
     }
@@ -105,12 +141,19 @@ void TelnetConnection::Write(std::string_view bytes) {
     try {
         socket_.SendAll(bytes);
     } catch (const EIdSocketError&) {
-        // The receiving thread may have met the end of stream and shut the
-        // send side down while this send was under way; that is the closed
-        // connection, not a socket failure.
         const std::lock_guard lock(mutex_);
+        // A reset the receiving thread met while this send was under way:
+        // its code tells what happened (Linux gives the reset to one call
+        // only, and the other then sees a broken pipe).
+        if (read_failure_ != 0)
+            ReportFailureLocked();
+        // The end of stream, met by the receiving thread, which shut the send
+        // side down: that is the closed connection, not a socket failure.
         if (!WritableLocked())
             throw closed();
+        // The connection is dead: nothing more can be sent or received on it.
+        CloseLocked();
+        InputBuffer.clear();
         throw;
     }
 }
@@ -119,7 +162,12 @@ void TelnetConnection::CloseLocked() {
     if (!opened_)
         return;
     opened_ = false;
-    socket_.ShutdownSend();
+    try {
+        socket_.ShutdownSend();
+    } catch (const EIdSocketError&) {
+        // A reset connection has no send side left to shut down (ENOTCONN);
+        // it is closed all the same.
+    }
 }
 
 void TelnetConnection::Close() {
@@ -130,6 +178,7 @@ void TelnetConnection::Close() {
 void TelnetConnection::ReleaseSocket() noexcept {
     const std::lock_guard lock(mutex_);
     opened_ = false;
+    read_failure_ = 0;
     socket_.Close();
     InputBuffer.clear();
 }

@@ -21,6 +21,12 @@ namespace vindel {
 // only by Open or ReleaseSocket, which the owner calls once the receiving
 // thread has ended. So a thread waiting on the socket never sees its handle
 // reused.
+//
+// A failed read is kept and raised again by every later read, as Winsock does
+// (Linux reports a reset to one read only, and end of stream afterwards). The
+// caller's thread is told once, by Poll or Write, whichever thread met it:
+// then the connection is closed and its undelivered bytes dropped, so the
+// next Open starts afresh. A failed write ends the connection the same way.
 class TelnetConnection final {
   public:
     // The most bytes one read takes from the socket.
@@ -37,12 +43,15 @@ class TelnetConnection final {
     void Open(std::u16string_view host, std::uint16_t port);
 
     // Reads once, without waiting, if the socket is readable and the buffer
-    // has room; then tells whether the connection can be written to or still
-    // has bytes to deliver. Raises for a failed read.
+    // has room; with the buffer full, looks for the peer's close or reset
+    // without reading. Then tells whether the connection can be written to
+    // or still has bytes to deliver. Raises a failed read, kept or new, and
+    // closes the connection.
     bool Poll();
     // The receiving thread's wait: up to `timeout_ms` for the socket to turn
     // readable, then a read as in Poll. Waits not at all when nothing could be
-    // read (closed, or the buffer full).
+    // read (closed, or the buffer full). Raises a failed read, kept or new,
+    // and keeps it for the caller's thread.
     void WaitAndRead(int timeout_ms);
 
     // Takes every undelivered byte, in arrival order.
@@ -53,10 +62,13 @@ class TelnetConnection final {
     bool IsClosed() const;
 
     // The writing path: raises EIdConnClosedGracefully once the connection is
-    // known to be closed, also while bytes remain to be delivered.
+    // known to be closed, also while bytes remain to be delivered, and a
+    // kept failed read before anything is sent.
     void Write(std::string_view bytes);
 
-    // Shuts the send side down and marks the socket closed, if it is open.
+    // Shuts the send side down and marks the socket closed, if it is open. A
+    // failing shutdown (a reset connection has no send side left) is no
+    // failure: the socket is closed all the same.
     void Close();
     // Releases the socket's handle and drops undelivered bytes. Only once no
     // other thread can touch the socket.
@@ -64,8 +76,15 @@ class TelnetConnection final {
 
   private:
     bool CanReadLocked() const;
+    // One read, or with the buffer full a look for the peer's close; a failed
+    // one is kept in read_failure_, not raised.
     void ReadOnceLocked();
+    // A read of what waits at the socket, if anything; raises a failed one.
+    void ReadLocked();
     void CloseLocked();
+    // Raises the kept failure, once, after closing the connection and
+    // dropping its undelivered bytes.
+    [[noreturn]] void ReportFailureLocked();
     bool WritableLocked() const;
 
     mutable std::mutex mutex_;
@@ -73,7 +92,8 @@ class TelnetConnection final {
     std::string InputBuffer;
     std::unique_ptr<char[]> read_buffer_;  // one read's bytes, before they are appended
     bool ClosedGracefully = false;
-    bool opened_ = false;  // set by Open, cleared when the socket is closed
+    bool opened_ = false;   // set by Open, cleared when the socket is closed
+    int read_failure_ = 0;  // the code of a failed read, until the caller is told
 };
 
 }  // namespace vindel

@@ -5,7 +5,7 @@
 
 // Whole-file access for the settings file, relative names resolved against
 // the working directory at the moment of the call. Names are UTF-8. One
-// backend per platform: FileAccess.cpp (POSIX), FileAccessWin32.cpp.
+// backend per platform: FileAccessPosix.cpp (POSIX), FileAccessWin32.cpp.
 namespace vindel {
 
 // True when the name is an entry that is not a directory.

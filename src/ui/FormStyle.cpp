@@ -2,15 +2,36 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QStyle>
 #include <QWidget>
 
 namespace vindel {
+namespace {
+
+// The colours the windows are designed with, whatever the desktop's theme:
+// the style's own light palette (light boxes and buttons with dark text),
+// with a white window and black window text. Every role is set on the form,
+// so that no colour of a dark desktop palette reaches it or its controls.
+QPalette DesignedPalette() {
+    QPalette palette = QApplication::style()->standardPalette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, kBlack);
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto colourRole = static_cast<QPalette::ColorRole>(role);
+            if (colourRole == QPalette::NoRole)
+                continue;
+            palette.setBrush(group, colourRole, palette.brush(group, colourRole));
+        }
+    }
+    return palette;
+}
+
+}  // namespace
 
 void ApplyFormStyle(QWidget& form) {
     form.setWindowTitle("Vindel");
-    QPalette palette = form.palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    form.setPalette(palette);
+    form.setPalette(DesignedPalette());
     form.setAutoFillBackground(true);
     QFont font("Tahoma");
     font.setPixelSize(11);
@@ -30,7 +51,7 @@ QFont CalibriFont(int pixelHeight, FontStyle style) {
 }
 
 QColor WindowTextColour() {
-    return QApplication::palette().color(QPalette::WindowText);
+    return kBlack;
 }
 
 void SetFont(QWidget& control, const QFont& font, const QColor& colour) {

@@ -8,7 +8,8 @@ class QWidget;
 namespace vindel {
 
 // What both windows look like before their controls: caption "Vindel", a
-// white background and the window font, Tahoma 11 px.
+// white background, the designed colours whatever the desktop's theme, and
+// the window font, Tahoma 11 px.
 void ApplyFormStyle(QWidget& form);
 
 // The controls' font: Calibri (Carlito on Linux, with the same metrics) at a
@@ -16,7 +17,8 @@ void ApplyFormStyle(QWidget& form);
 enum class FontStyle { Regular, Bold, BoldItalic };
 QFont CalibriFont(int pixelHeight, FontStyle style = FontStyle::Regular);
 
-// Text colours of the controls. "Window text" follows the system palette.
+// Text colours of the controls. "Window text" is the designed black, also
+// under a dark desktop theme.
 inline const QColor kBlack = Qt::black;
 inline const QColor kYellow = QColor(255, 255, 0);
 inline const QColor kWhite = Qt::white;

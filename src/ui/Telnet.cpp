@@ -1,6 +1,9 @@
 #include "ui/Telnet.h"
 
+#include <optional>
+
 #include "app/Application.h"
+#include "app/BusyCursor.h"
 #include "app/HandlerGuard.h"
 #include "app/QtText.h"
 #include "catalogue/PortNumberTexts.h"
@@ -59,7 +62,17 @@ class Form1Host final : public ProvisioningHost {
     }
     void SendCh(char16_t ch) override { form_.IdTelnet1.SendCh(ch); }
     void ShowControllerView() override { form_.ShowControllerView(); }
-    void ShowNotice(const std::u16string& text) override { Application->ShowNotice(text); }
+    // From the first box's close to the second box's opening the script holds
+    // this thread: the busy cursor shows meanwhile, and the window is
+    // repainted at once, without the closed box.
+    void ShowNotice(const std::u16string& text) override {
+        busy_.reset();
+        Application->ShowNotice(text);
+        if (++notices_ == 1) {
+            busy_.emplace();
+            Application->Repaint();
+        }
+    }
     void ShowDiagram() override {
         Form2->show();
         Form2->activateWindow();
@@ -67,6 +80,9 @@ class Form1Host final : public ProvisioningHost {
 
   private:
     TForm1& form_;
+    int notices_ = 0;
+    // Until the next box, or until the script ends, failed or not.
+    std::optional<BusyCursor> busy_;
 };
 
 template <typename... Controls>
@@ -170,7 +186,12 @@ TForm1::TForm1(QWidget* owner) : TForm(owner) {
 TForm1::~TForm1() {
     // Here rather than in the component's own destructor, so that a delivery
     // run while it waits still finds the window whole.
-    IdTelnet1.Disconnect(true);
+    try {
+        IdTelnet1.Disconnect(true);
+    } catch (...) {
+        // The program is ending: a connection the switch has reset or closed
+        // has nobody left to tell, and the exit code stays 0.
+    }
 }
 
 void TForm1::IdTelnet1DataAvailable(TIdTelnet& /*Sender*/, const std::u16string& Buffer) {

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/Application.h"
 #include "app/Form.h"
 #include "net/TIdTelnet.h"
 #include "provisioning/Provisioning.h"
@@ -21,7 +22,8 @@ class TForm1 final : public TForm {
 
   public:
     explicit TForm1(QWidget* owner);
-    // Closes a connection that is still open, with any delivery pending.
+    // Closes a connection that is still open, with any delivery pending;
+    // a socket failure on the way is swallowed.
     ~TForm1() override;
 
     // Shows the 25 controls of the setup view, with its title.
@@ -43,8 +45,9 @@ class TForm1 final : public TForm {
     // "Connect": writes the settings file, then provisions the switch.
     void Button1Click(QObject* Sender);
     void RunProvisioning();
-    // The pauses of the script; tests shorten them.
-    Sleeper ProvisioningSleep = SleepFor;
+    // The pauses of the script, during which the windows still repaint;
+    // tests shorten them.
+    Sleeper ProvisioningSleep = PauseRepainting;
     // What the switch sends is read and thrown away.
     void IdTelnet1DataAvailable(TIdTelnet& Sender, const std::u16string& Buffer);
 

@@ -66,6 +66,23 @@ TEST_F(ShellTest, BoxesAreModalWithTheTitleAndOneOk) {
     EXPECT_EQ(notice.defaultButton, "OK");
 }
 
+TEST_F(ShellTest, BoxesShowTheirTextsAsTheyAreNotAsMarkup) {
+    ModalBoxAcceptor acceptor;
+    application_->ShowException(
+        EFCreateError(u"Cannot create file \"/home/op/<u>w/Vindel.ini\". Permission denied"));
+    application_->ShowException(EConvertError(u"''<b>7</b>'' is not a valid integer value"));
+    application_->ShowNotice(u"<i>Setup</i> Complete!");
+    const QStringList shown = {
+        "Cannot create file \"/home/op/<u>w/Vindel.ini\". Permission denied.",
+        "''<b>7</b>'' is not a valid integer value.", "<i>Setup</i> Complete!"};
+    ASSERT_EQ(acceptor.boxes().size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(acceptor.boxes()[i].text, shown[qsizetype(i)]);
+        EXPECT_EQ(acceptor.boxes()[i].textFormat, Qt::PlainText)
+            << shown[qsizetype(i)].toStdString();
+    }
+}
+
 TEST_F(ShellTest, FailuresEscapingHandlersReachTheErrorBox) {
     ModalBoxAcceptor acceptor;
     RunGuarded(nullptr, [] { throw EAbort(u"dropped"); });

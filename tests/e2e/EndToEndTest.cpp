@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <atomic>
 #include <cstdlib>
 #include <fstream>
 
@@ -12,6 +13,7 @@
 #include "ScratchDirectory.h"
 #include "SimulatedSwitch.h"
 #include "SkipOrFail.h"
+#include "ThreadCount.h"
 #include "app/Application.h"
 #include "common/MatrixSetup.h"
 #include "settings/SettingsFile.h"
@@ -23,7 +25,6 @@ namespace {
 
 using std::chrono::milliseconds;
 using testing::ModalBoxAcceptor;
-using testing::PickEntry;
 
 // Set by main before anything else runs: empty once the test is in its own
 // network, where 127.0.0.1 port 23 is ours.
@@ -56,31 +57,6 @@ class EndToEndTest : public ::testing::Test {
     }
     void TearDown() override { application_.reset(); }
 
-  public:
-    // Makes the operator's choices on the main window.
-    static void Choose(int model, int inputs, int outputs, const QString& address = "127.0.0.1") {
-        PickEntry(*Form1->Probox, model);
-        if (inputs > 0) {
-            PickEntry(*Form1->In_box, inputs - 1);
-        } else {
-            QTest::keyClicks(Form1->In_box, "0");  // no input: typed, not picked
-        }
-        if (outputs > 0)
-            PickEntry(*Form1->outbox, outputs - 1);
-        for (auto [edit, text] : {std::pair{Form1->Edit1, address},
-                                  {Form1->Edit2, QString("admin")},
-                                  {Form1->Edit3, QString("secret")}}) {
-            edit->clear();
-            QTest::keyClicks(edit, text);
-        }
-    }
-
-    // Shortens the script's pauses, for the runs whose timing doesn't matter.
-    static void HurryPauses() {
-        Form1->ProvisioningSleep = [](milliseconds pause) { SleepFor(pause / 20); };
-    }
-
-  protected:
     static QStringList Texts(const ModalBoxAcceptor& boxes) {
         QStringList texts;
         for (const auto& box : boxes.boxes())
@@ -94,7 +70,7 @@ class EndToEndTest : public ::testing::Test {
 
 TEST_F(EndToEndTest, ProvisionsTheSwitchAndAnswersItsOptionsOnlyAtTheEnd) {
     SimulatedSwitch sim({});
-    Choose(0, 2, 3);
+    testing::ChooseSetup(0, 2, 3);
 
     const std::string script = Lines({"admin",
                                       "secret",
@@ -179,12 +155,14 @@ std::vector<std::string> ProvisionQuickly(SwitchProfile profile, int model, int 
     SimulatedSwitch::Options options;
     options.profile = profile;
     SimulatedSwitch sim(options);
-    EndToEndTest::HurryPauses();
-    EndToEndTest::Choose(model, inputs, outputs);
+    testing::HurryProvisioning();
+    testing::ChooseSetup(model, inputs, outputs);
     ModalBoxAcceptor boxes;
     Form1->Button1->click();
     EXPECT_EQ(boxes.boxes().size(), 2u);
     EXPECT_EQ(FirstLineOfSettings(), "1\r");
+    // The diagram window fills itself in once it has become active.
+    EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == Form2; }, 5000));
     const std::size_t expected = 8u + 3u * inputs + 2u * outputs;
     EXPECT_TRUE(QTest::qWaitFor([&] { return sim.Lines().size() >= expected; }, 5000));
     if (profile == SwitchProfile::Silent) {
@@ -211,11 +189,17 @@ TEST_F(EndToEndTest, OutputsOnlyToASlowSwitch) {
 }
 
 TEST_F(EndToEndTest, RefusedConnectLeavesTheControllerViewAndAnUnmarkedFile) {
-    Choose(0, 4, 4);  // nothing listens on port 23
-    ModalBoxAcceptor boxes;
+    testing::ChooseSetup(0, 4, 4);  // nothing listens on port 23
+    // The busy cursor of the run is gone again by the time the failure shows.
+    bool busyOverABox = false;
+    ModalBoxAcceptor boxes([&](const testing::ShownBox&) {
+        busyOverABox = busyOverABox || QApplication::overrideCursor() != nullptr;
+    });
     Form1->Button1->click();
     EXPECT_EQ(Texts(boxes), QStringList({"Please watting few minute!",
                                          "Socket Error # 10061\r\nConnection refused."}));
+    EXPECT_FALSE(busyOverABox);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(Form1->Label15->text(), "Matrix Controller");
     EXPECT_FALSE(Form1->Button1->isVisible());
     EXPECT_EQ(FirstLineOfSettings(), "0\r");
@@ -225,14 +209,56 @@ TEST_F(EndToEndTest, RefusedConnectLeavesTheControllerViewAndAnUnmarkedFile) {
 TEST_F(EndToEndTest, SwitchThatLogsOutMidwayIsReportedNotCompleted) {
     // With no ports, the two "exit" lines log the switch out before the save.
     SimulatedSwitch sim({});
-    HurryPauses();
-    Choose(0, 0, 0);
+    testing::HurryProvisioning();
+    testing::ChooseSetup(0, 0, 0);
     ModalBoxAcceptor boxes;
     Form1->Button1->click();
     EXPECT_EQ(Texts(boxes),
               QStringList({"Please watting few minute!", "Connection Closed Gracefully."}));
     EXPECT_EQ(FirstLineOfSettings(), "0\r");
     EXPECT_FALSE(Form2->isVisible());
+}
+
+// The switch resets the connection, while the script types or once the run
+// is over: the operator reads that it was reset, once, and the next Connect
+// starts afresh.
+TEST_F(EndToEndTest, ResetIsShownAsAResetAndTheNextConnectStartsAfresh) {
+    std::atomic<SimulatedSwitch*> self = nullptr;
+    SimulatedSwitch::Options options;
+    options.on_received = [&](const ReceivedChunk&) {
+        SimulatedSwitch* sim = self;
+        if (sim != nullptr && sim->Resets() == 0 && sim->Lines().size() >= 3)
+            sim->ResetConnection();
+    };
+    SimulatedSwitch sim(options);
+    self = &sim;
+    const int threads = testing::ThreadCount();  // the switch's own included
+    testing::HurryProvisioning();
+    testing::ChooseSetup(0, 2, 3);
+    const QString reset = "Socket Error # 10054\r\nConnection reset by peer.";
+    const auto connect = [] {
+        ModalBoxAcceptor boxes;
+        Form1->Button1->click();
+        return Texts(boxes);
+    };
+
+    // Amid the script; the user-interface thread meets it.
+    EXPECT_EQ(connect(), QStringList({"Please watting few minute!", reset}));
+    EXPECT_EQ(sim.Resets(), 1u);
+    EXPECT_EQ(FirstLineOfSettings(), "0\r");
+    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_EQ(connect(), QStringList({"Please watting few minute!", "Setup Complete!"}));
+
+    // After the run, on the connection kept open; the receiving thread
+    // meets it and ends.
+    sim.ResetConnection();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sim.Resets() == 2; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return testing::ThreadCount() == threads; }, 5000));
+    ASSERT_TRUE(testing::Activate(*Form1));
+    EXPECT_EQ(connect(), QStringList({reset}));
+    EXPECT_EQ(connect(), QStringList({"Please watting few minute!", "Setup Complete!"}));
+    EXPECT_EQ(sim.Connections(), 3u);
+    EXPECT_EQ(FirstLineOfSettings(), "1\r");
 }
 
 }  // namespace

@@ -1,15 +1,12 @@
 #include "LoopbackServer.h"
 
 #ifdef _WIN32
-// In this order: each needs what the one before declares.
+// <winsock2.h> first: <windows.h> would bring the old Winsock along.
 #include <winsock2.h>
 
 #include <windows.h>
-
-#include <tlhelp32.h>
 #else
 #include <arpa/inet.h>
-#include <dirent.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -31,6 +28,7 @@ using Clock = std::chrono::steady_clock;
 // is written once.
 using socklen_t = int;
 constexpr int MSG_NOSIGNAL = 0;  // Windows raises no signal for a closed peer
+constexpr int SHUT_WR = SD_SEND;
 constexpr LoopbackServer::SocketHandle kNoSocket = INVALID_SOCKET;
 
 int LastError() {
@@ -204,39 +202,14 @@ void LoopbackServer::Peer::Reset() {
     Close();
 }
 
+void LoopbackServer::Peer::ShutdownSending() const {
+    if (shutdown(handle_, SHUT_WR) != 0)
+        Fail("shutdown");
+}
+
 void LoopbackServer::Peer::Close() {
     if (handle_ != kNoSocket)
         close(std::exchange(handle_, kNoSocket));
 }
-
-#ifdef _WIN32
-int ThreadCount() {
-    int count = 0;
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return count;
-    THREADENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
-        if (entry.th32OwnerProcessID == GetCurrentProcessId())
-            ++count;
-    }
-    CloseHandle(snapshot);
-    return count;
-}
-#else
-int ThreadCount() {
-    int count = 0;
-    if (DIR* tasks = opendir("/proc/self/task")) {
-        while (const dirent* entry = readdir(tasks)) {
-            if (entry->d_name[0] != '.')
-                ++count;
-        }
-        closedir(tasks);
-    }
-    return count;
-}
-
-#endif
 
 }  // namespace vindel::test

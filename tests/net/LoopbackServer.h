@@ -40,6 +40,9 @@ class LoopbackServer final {
         bool ReadToEnd(std::string& bytes, Ms limit = Ms(5000)) const;
         // Closes with a reset (SO_LINGER 0) in place of a FIN.
         void Reset();
+        // Sends a FIN but goes on reading: the client sees the peer's close,
+        // and what it writes meanwhile draws no reset.
+        void ShutdownSending() const;
         void Close();
         SocketHandle Handle() const { return handle_; }
 
@@ -64,8 +67,5 @@ class LoopbackServer final {
     SocketHandle handle_;
     std::uint16_t port_;
 };
-
-// Threads of this process, for checking that none was left behind.
-int ThreadCount();
 
 }  // namespace vindel::test

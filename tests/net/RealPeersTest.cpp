@@ -28,6 +28,7 @@
 #include "LoopbackServer.h"
 #include "SkipOrFail.h"
 #include "common/MainThreadQueue.h"
+#include "net/EIdException.h"
 #include "net/TIdTelnet.h"
 
 extern char** environ;
@@ -335,6 +336,22 @@ TEST_F(RealPeersTest, InetutilsTelnetdGetsTheTableRepliesAndTerminalTypeDumb) {
     EXPECT_EQ(replies, ExpectedReplies(requests));
     EXPECT_NE(proxy.ToServer().find(kDumbReply), std::string::npos)
         << "no terminal type \"dumb\" sent";
+}
+
+// No name server can be reached from the private network, as on a laptop
+// cabled straight to the switch: the lookup of a name fails, and the operator
+// reads why.
+TEST_F(RealPeersTest, NameWithNoNameServerIsHostNotFound) {
+    TIdTelnet client;
+    client.Host = u"switch.vindel.invalid";
+    client.OnDataAvailable = [](TIdTelnet&, const std::u16string&) {};
+    try {
+        client.Connect();
+        FAIL() << "connected to a name without a name server";
+    } catch (const EIdSocketError& e) {
+        EXPECT_EQ(e.Message(), u"Socket Error # 11001\r\nHost not found.");
+    }
+    EXPECT_FALSE(client.Connected());
 }
 
 }  // namespace

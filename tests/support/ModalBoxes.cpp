@@ -7,7 +7,7 @@
 namespace vindel::testing {
 
 ModalBoxAcceptor::ModalBoxAcceptor(std::function<void(const ShownBox&)> onBox)
-    : onBox_(std::move(onBox)) {
+    : on_box_(std::move(onBox)) {
     connect(&timer_, &QTimer::timeout, this, &ModalBoxAcceptor::Poll);
     timer_.start(5);
 }
@@ -20,14 +20,15 @@ void ModalBoxAcceptor::Poll() {
     ShownBox shown;
     shown.caption = box->windowTitle();
     shown.text = box->text();
+    shown.textFormat = box->textFormat();
     shown.icon = box->icon();
     for (QAbstractButton* button : box->buttons())
         shown.buttons << button->text();
     if (box->defaultButton() != nullptr)
         shown.defaultButton = box->defaultButton()->text();
     boxes_.push_back(shown);
-    if (onBox_)
-        onBox_(shown);
+    if (on_box_)
+        on_box_(shown);
     QAbstractButton* press =
         box->defaultButton() != nullptr ? box->defaultButton() : box->buttons().value(0);
     if (press != nullptr)

@@ -14,6 +14,7 @@ namespace vindel::testing {
 struct ShownBox {
     QString caption;
     QString text;
+    Qt::TextFormat textFormat = Qt::AutoText;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
     QString defaultButton;
@@ -33,7 +34,7 @@ class ModalBoxAcceptor final : public QObject {
     void Poll();
 
     QTimer timer_;
-    std::function<void(const ShownBox&)> onBox_;
+    std::function<void(const ShownBox&)> on_box_;
     std::vector<ShownBox> boxes_;
     // The box last pressed, until it is gone: the next box may reuse its address.
     QPointer<QMessageBox> pressed_;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <initializer_list>
 #include <stdexcept>
@@ -204,6 +205,31 @@ TEST(SimulatedSwitchTest, LoggingOutAndStoppingCloseTheConnection) {
     EXPECT_TRUE(client.ReadToEnd(Ms(1000))) << "still open after Stop";
     sim.Stop();
     EXPECT_THROW(RawClient{sim.Port()}, std::system_error) << "still listening after Stop";
+    EXPECT_EQ(sim.Error(), "");
+}
+
+TEST(SimulatedSwitchTest, ResetsTheOpenConnectionWhenAskedAndServesTheNextOne) {
+    SimulatedSwitch sim(On(SwitchProfile::Silent));
+    sim.ResetConnection();  // none is open: nothing to reset, now or later
+    {
+        RawClient client(sim.Port());
+        client.ReadUntil("User Name:");
+        sim.ResetConnection();
+        ASSERT_TRUE(WaitFor([&] { return sim.Resets() == 1; }));
+        // A RST, not a FIN: the connection fails instead of ending.
+        try {
+            client.Send("admin\r\n");
+            FAIL() << "sent to a reset connection";
+        } catch (const std::system_error& e) {
+            EXPECT_EQ(e.code().value(), ECONNRESET);
+        }
+    }
+    RawClient next(sim.Port());
+    EXPECT_TRUE(next.ReadUntil("User Name:").ends_with("User Name:"));
+    next.Send("admin\r\n");
+    EXPECT_TRUE(WaitFor([&] { return sim.Lines().size() == 1; }));
+    EXPECT_EQ(sim.Connections(), 2u);
+    EXPECT_EQ(sim.Resets(), 1u);
     EXPECT_EQ(sim.Error(), "");
 }
 

@@ -128,12 +128,12 @@ FrontPanel::FrontPanel(FrontPanelModel model) : model_(std::move(model)) {
 void FrontPanel::AddColumn(int x, int jackWidth, const QString& topName,
                            const QString& bottomName) {
     if (!topName.isEmpty()) {
-        jacks_.push_back({QRect(x, topJackY_, jackWidth, jackHeight_),
-                          QRect(x - 6, topJackY_ - LabelHeight, jackWidth + 12, LabelHeight),
+        jacks_.push_back({QRect(x, top_jack_y_, jackWidth, jack_height_),
+                          QRect(x - 6, top_jack_y_ - LabelHeight, jackWidth + 12, LabelHeight),
                           topName, true});
     }
-    const int labelTop = bottomJackY_ + jackHeight_;
-    jacks_.push_back({QRect(x, bottomJackY_, jackWidth, jackHeight_),
+    const int labelTop = bottom_jack_y_ + jack_height_;
+    jacks_.push_back({QRect(x, bottom_jack_y_, jackWidth, jack_height_),
                       QRect(x - 6, labelTop, jackWidth + 12, LabelHeight), bottomName, false});
 }
 
@@ -146,13 +146,13 @@ void FrontPanel::LayOut() {
     // Vertically the framed port and its name fill the inside of the frame;
     // the upper row mirrors the lower one above the frame.
     if (twoRows) {
-        jackHeight_ = inner.height() - LabelHeight - 1;
-        bottomJackY_ = inner.top() + 1;
-        topJackY_ = frame.top() - 2 - jackHeight_;
+        jack_height_ = inner.height() - LabelHeight - 1;
+        bottom_jack_y_ = inner.top() + 1;
+        top_jack_y_ = frame.top() - 2 - jack_height_;
     } else {
-        jackHeight_ = 26;
-        bottomJackY_ = inner.top() + (inner.height() - jackHeight_ - LabelHeight) / 2;
-        topJackY_ = bottomJackY_;
+        jack_height_ = 26;
+        bottom_jack_y_ = inner.top() + (inner.height() - jack_height_ - LabelHeight) / 2;
+        top_jack_y_ = bottom_jack_y_;
     }
 
     const int gigabitPorts = twoRows ? 4 : 2;
@@ -206,21 +206,21 @@ void FrontPanel::LayOut() {
     if (twoRows) {
         AddColumn(firstGigabitX, jackWidth, gigabitName(1), gigabitName(2));
         AddColumn(lastX, jackWidth, gigabitName(3), gigabitName(4));
-        sfpSlots_ = {QRect(sfpX, topJackY_ + 2, SfpWidth, jackHeight_ - 4),
-                     QRect(sfpX, bottomJackY_ + 2, SfpWidth, jackHeight_ - 4)};
+        sfp_slots_ = {QRect(sfpX, top_jack_y_ + 2, SfpWidth, jack_height_ - 4),
+                      QRect(sfpX, bottom_jack_y_ + 2, SfpWidth, jack_height_ - 4)};
     } else {
         AddColumn(firstGigabitX, jackWidth, QString(), gigabitName(1));
         AddColumn(lastX, jackWidth, QString(), gigabitName(2));
         const int slotHeight = 17;
-        const int top = bottomJackY_ + (jackHeight_ + LabelHeight) / 2 - slotHeight - 2;
-        sfpSlots_ = {QRect(sfpX, top, SfpWidth, slotHeight),
-                     QRect(sfpX, top + slotHeight + 4, SfpWidth, slotHeight)};
+        const int top = bottom_jack_y_ + (jack_height_ + LabelHeight) / 2 - slotHeight - 2;
+        sfp_slots_ = {QRect(sfpX, top, SfpWidth, slotHeight),
+                      QRect(sfpX, top + slotHeight + 4, SfpWidth, slotHeight)};
     }
 
-    const int bayTop = (twoRows ? topJackY_ - LabelHeight : bottomJackY_) - 4;
-    const int bayBottom = bottomJackY_ + jackHeight_ + LabelHeight + (twoRows ? 2 : 3);
-    const int bayRight = std::max(frame.right(), sfpSlots_.front().right()) + 6;
-    portBay_ = QRect(QPoint(mainLeft - 7, bayTop), QPoint(bayRight, bayBottom));
+    const int bayTop = (twoRows ? top_jack_y_ - LabelHeight : bottom_jack_y_) - 4;
+    const int bayBottom = bottom_jack_y_ + jack_height_ + LabelHeight + (twoRows ? 2 : 3);
+    const int bayRight = std::max(frame.right(), sfp_slots_.front().right()) + 6;
+    port_bay_ = QRect(QPoint(mainLeft - 7, bayTop), QPoint(bayRight, bayBottom));
     if (mainLeft - LeftAreaWidth > 48) {
         grille_ = QRect(QPoint(LeftAreaWidth + 8, 14), QPoint(mainLeft - 18, 70));
     }
@@ -234,8 +234,8 @@ QImage FrontPanel::Draw() const {
     if (!grille_.isNull()) {
         DrawGrille(p, grille_);
     }
-    DrawPortBay(p, portBay_);
-    for (const QRect& slot : sfpSlots_) {
+    DrawPortBay(p, port_bay_);
+    for (const QRect& slot : sfp_slots_) {
         DrawSfpSlot(p, slot);
     }
 

@@ -43,12 +43,12 @@ class FrontPanel final {
     void AddColumn(int x, int jackWidth, const QString& topName, const QString& bottomName);
 
     FrontPanelModel model_;
-    int jackHeight_ = 0;
-    int topJackY_ = 0;
-    int bottomJackY_ = 0;
+    int jack_height_ = 0;
+    int top_jack_y_ = 0;
+    int bottom_jack_y_ = 0;
     QVector<Jack> jacks_;
-    QVector<QRect> sfpSlots_;
-    QRect portBay_;
+    QVector<QRect> sfp_slots_;
+    QRect port_bay_;
     QRect grille_;
 };
 

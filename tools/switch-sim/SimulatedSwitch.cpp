@@ -82,6 +82,14 @@ SimulatedSwitch::SimulatedSwitch(Options options) : options_(std::move(options))
     stop_write_ = UniqueFd(pipe_ends[1]);
     SetFlags(stop_read_.Get(), false);
     SetFlags(stop_write_.Get(), false);
+    if (pipe(pipe_ends) != 0)
+        Fail("pipe");
+    wake_read_ = UniqueFd(pipe_ends[0]);
+    wake_write_ = UniqueFd(pipe_ends[1]);
+    // Neither end may block: the thread drains what is there, and a full
+    // pipe already wakes it.
+    SetFlags(wake_read_.Get(), true);
+    SetFlags(wake_write_.Get(), true);
 
     thread_ = std::thread([this] { Run(); });
 }
@@ -99,6 +107,13 @@ void SimulatedSwitch::Stop() {
     }
     thread_.join();
     listener_.Reset();
+}
+
+void SimulatedSwitch::ResetConnection() {
+    reset_requested_ = true;
+    const char byte = 'r';
+    while (write(wake_write_.Get(), &byte, 1) < 0 && errno == EINTR) {
+    }
 }
 
 std::vector<ReceivedChunk> SimulatedSwitch::Record() const {
@@ -124,6 +139,11 @@ unsigned SimulatedSwitch::Connections() const {
     return connections_;
 }
 
+unsigned SimulatedSwitch::Resets() const {
+    const std::lock_guard lock(mutex_);
+    return resets_;
+}
+
 std::string SimulatedSwitch::TerminalType() const {
     const std::lock_guard lock(mutex_);
     return terminal_type_;
@@ -135,10 +155,17 @@ std::string SimulatedSwitch::Error() const {
 }
 
 bool SimulatedSwitch::Wait(int fd, bool out, int timeout_ms, bool& ready) const {
-    pollfd fds[2] = {{fd, short(POLLIN | (out ? POLLOUT : 0)), 0}, {stop_read_.Get(), POLLIN, 0}};
-    const int n = poll(fds, 2, timeout_ms);
+    pollfd fds[3] = {{fd, short(POLLIN | (out ? POLLOUT : 0)), 0},
+                     {stop_read_.Get(), POLLIN, 0},
+                     {wake_read_.Get(), POLLIN, 0}};
+    const int n = poll(fds, 3, timeout_ms);
     if (n < 0 && errno != EINTR)
         Fail("poll");
+    if (n > 0 && fds[2].revents != 0) {
+        char drained[64];
+        while (read(wake_read_.Get(), drained, sizeof drained) > 0) {
+        }
+    }
     ready = n > 0 && fds[0].revents != 0;
     return !(n > 0 && fds[1].revents != 0);
 }
@@ -149,6 +176,8 @@ void SimulatedSwitch::Run() {
             bool ready = false;
             if (!Wait(listener_.Get(), false, -1, ready))
                 return;
+            // A reset asked for while no connection was open is dropped.
+            reset_requested_ = false;
             if (!ready)
                 continue;
             UniqueFd client(accept(listener_.Get(), nullptr, nullptr));
@@ -199,6 +228,15 @@ bool SimulatedSwitch::Serve(UniqueFd client) {
 
     std::optional<Clock::time_point> close_at;  // set once logged out and all is sent
     for (;;) {
+        if (reset_requested_.exchange(false)) {
+            // Closed with a zero linger time: the client gets a RST.
+            const linger abortive{1, 0};
+            setsockopt(fd, SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive);
+            client.Reset();  // sent before it is counted
+            const std::lock_guard lock(mutex_);
+            ++resets_;
+            return true;
+        }
         while (!scheduled.empty() && scheduled.front().at <= Clock::now()) {
             unsent += scheduled.front().bytes;
             scheduled.pop_front();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -48,6 +49,11 @@ class SimulatedSwitch final {
     // Closes the open connection, if any, stops listening and waits for the
     // thread to end. Safe to call again.
     void Stop();
+    // Resets the open connection (a RST, not a FIN: a switch that reboots or
+    // drops the session) as soon as the switch's thread gets to it, then
+    // waits for the next one. Nothing happens while no connection is open.
+    // Returns at once; safe from any thread, on_received included.
+    void ResetConnection();
 
     const std::string& Address() const { return options_.address; }
     std::uint16_t Port() const { return port_; }
@@ -62,6 +68,8 @@ class SimulatedSwitch final {
     std::vector<std::string> Lines() const;
     // How many connections have been accepted.
     unsigned Connections() const;
+    // How many of them ResetConnection has reset.
+    unsigned Resets() const;
     // The terminal name the last client reported with TERMINAL-TYPE IS.
     std::string TerminalType() const;
     // Why the thread ended early, if it did; empty while all is well.
@@ -72,8 +80,9 @@ class SimulatedSwitch final {
     // Serves one connection until the client closes it, the switch logs out
     // or Stop is called. Returns false on Stop.
     bool Serve(UniqueFd client);
-    // Waits until `fd` is readable (or writable with `out`) or the stop pipe
-    // is, for at most `timeout_ms` (-1: no limit). False on stop.
+    // Waits until `fd` is readable (or writable with `out`), the stop pipe
+    // is or ResetConnection asks, for at most `timeout_ms` (-1: no limit).
+    // False on stop.
     bool Wait(int fd, bool out, int timeout_ms, bool& ready) const;
 
     Options options_;
@@ -82,11 +91,16 @@ class SimulatedSwitch final {
     // Stop() writes to it, so that a poll of the thread returns at once.
     UniqueFd stop_read_;
     UniqueFd stop_write_;
+    // ResetConnection sets the flag, then wakes the thread through the pipe.
+    std::atomic<bool> reset_requested_ = false;
+    UniqueFd wake_read_;
+    UniqueFd wake_write_;
 
     mutable std::mutex mutex_;
     std::vector<ReceivedChunk> record_;
     std::vector<std::string> lines_;
     unsigned connections_ = 0;
+    unsigned resets_ = 0;
     std::string terminal_type_;
     std::string error_;
 

@@ -120,6 +120,33 @@ std::size_t Socket::Receive(char* buffer, std::size_t size) const {
     }
 }
 
+bool Socket::PeerHasClosed() const {
+#ifdef POLLRDHUP
+    // The peer's FIN, even with bytes before it still unread.
+    constexpr short kClosed = POLLHUP | POLLRDHUP;
+#else
+    constexpr short kClosed = POLLHUP;
+#endif
+    pollfd fd{handle_, kClosed, 0};
+    if (::poll(&fd, 1, 0) < 0) {
+        if (errno == EINTR)
+            return false;
+        RaiseLastError();
+    }
+    if ((fd.revents & POLLNVAL) != 0)
+        RaiseSocketError(WinsockCodeForErrno(ENOTSOCK));
+    if ((fd.revents & POLLERR) != 0) {
+        // A reset: its error is taken here, so a read won't report it again.
+        int error = 0;
+        socklen_t length = sizeof error;
+        if (::getsockopt(handle_, SOL_SOCKET, SO_ERROR, &error, &length) != 0)
+            RaiseLastError();
+        if (error != 0)
+            RaiseSocketError(WinsockCodeForErrno(error));
+    }
+    return (fd.revents & kClosed) != 0;
+}
+
 void Socket::SendAll(std::string_view bytes) const {
     while (!bytes.empty()) {
         const ssize_t sent = ::send(handle_, bytes.data(), bytes.size(), MSG_NOSIGNAL);

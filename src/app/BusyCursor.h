@@ -1,0 +1,16 @@
+#pragma once
+
+namespace vindel {
+
+// Shows the platform's busy cursor over all of the program's windows while
+// it lives: for stretches in which the user-interface thread takes no input.
+class BusyCursor final {
+  public:
+    BusyCursor();
+    ~BusyCursor();
+
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+}  // namespace vindel

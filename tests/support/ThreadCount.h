@@ -1,0 +1,9 @@
+#pragma once
+
+namespace vindel::testing {
+
+// Threads of this process, for waiting until a receiving thread has ended or
+// checking that none was left behind.
+int ThreadCount();
+
+}  // namespace vindel::testing
