@@ -52,6 +52,19 @@ class OtherProgram final {
     DWORD threadId_ = 0;
 };
 
+// The process's queue towards the user-interface thread wakes it through
+// the shell, as the program sets it up, for as long as this lives.
+class HandOversThrough final {
+  public:
+    explicit HandOversThrough(Shell& shell) {
+        shell.SetWakeUpHandler([] { MainThread().CheckSynchronize(); });
+        MainThread().SetWakeUp([&shell] { shell.WakeUp(); });
+    }
+    ~HandOversThrough() { MainThread().SetWakeUp(nullptr); }
+    HandOversThrough(const HandOversThrough&) = delete;
+    HandOversThrough& operator=(const HandOversThrough&) = delete;
+};
+
 class ShellTest : public ToolkitTest {
   protected:
     ShellTest() {
@@ -195,30 +208,34 @@ TEST_F(ShellTest, WithoutTaskDialogsTheNoticeIsASmallDialogCentredOnTheScreen) {
 // The Telnet client's receiving thread hands its deliveries over this way
 // and waits for them; the provisioning script's boxes must not block them.
 TEST_F(ShellTest, TheWakeUpRunsInsideTheModalLoopOfABox) {
-    shell_.SetWakeUpHandler([] { MainThread().CheckSynchronize(); });
-    MainThread().SetWakeUp([this] { shell_.WakeUp(); });
+    const HandOversThrough handOvers(shell_);
     std::thread worker;
-    std::atomic<bool> ranInBox{false};
+    std::atomic<bool> ran{false};
+    bool ranInBox = false;
     {
         const BoxAnswerer answerer([&](const ShownBox&) {
             if (!worker.joinable()) {
                 worker = std::thread([&] {
-                    MainThread().Synchronize([&] { ranInBox = FindOpenBox() != nullptr; });
+                    MainThread().Synchronize([&] {
+                        ranInBox = FindOpenBox() != nullptr;
+                        ran = true;
+                    });
                 });
             }
-            return ranInBox.load();
+            return ran.load();
         });
         shell_.ShowNotice(u"Setup Complete!");
         EXPECT_FALSE(answerer.TimedOut());
     }
-    worker.join();
-    MainThread().SetWakeUp(nullptr);
+    // Had it not run in the box, the worker would still be waiting for it.
+    EXPECT_TRUE(WaitUntil(shell_, [&] { return ran.load(); }));
+    if (worker.joinable())
+        worker.join();
     EXPECT_TRUE(ranInBox);
 }
 
 TEST_F(ShellTest, TheLoopRunsWakeUpsUntilTheMainFormIsClosed) {
-    shell_.SetWakeUpHandler([] { MainThread().CheckSynchronize(); });
-    MainThread().SetWakeUp([this] { shell_.WakeUp(); });
+    const HandOversThrough handOvers(shell_);
     main_.Show();
     diagram_.Show();
     bool diagramHidden = false;
@@ -231,7 +248,6 @@ TEST_F(ShellTest, TheLoopRunsWakeUpsUntilTheMainFormIsClosed) {
     });
     shell_.RunLoop();
     worker.join();
-    MainThread().SetWakeUp(nullptr);
     EXPECT_TRUE(diagramHidden);
     EXPECT_TRUE(shell_.Terminated());
 }
