@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Cross-builds Vindel's core and its tests for Windows with Debian's mingw-w64
-# and runs the tests under wine. Installs what is missing first (Debian
+# Cross-builds Vindel's core, the Win32 toolkit and their tests for Windows
+# with Debian's mingw-w64 and runs the tests under wine, the toolkit's window
+# tests on a private virtual display. Installs what is missing first (Debian
 # packages only) and is safe to run again. Needs no display and no stdin.
 #
 #   scripts/ci-windows.sh          both, as CI runs it

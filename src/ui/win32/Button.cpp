@@ -1,0 +1,28 @@
+#include "ui/win32/Button.h"
+
+#include "ui/win32/Shell.h"
+
+namespace vindel::win32 {
+namespace {
+
+ControlWindow ButtonWindow(const ButtonDesign& design) {
+    ControlWindow window;
+    window.className = L"Button";
+    window.text = design.caption;
+    window.style = WS_TABSTOP | BS_PUSHBUTTON;
+    window.bounds = design.bounds;
+    window.typeface = design.typeface;
+    window.colour = design.colour;
+    return window;
+}
+
+}  // namespace
+
+Button::Button(Form& form, const ButtonDesign& design) : Control(form, ButtonWindow(design)) {}
+
+void Button::OnCommand(WORD code) {
+    if (code == BN_CLICKED && clickHandler_)
+        Parent().Application().RunGuarded(clickHandler_);
+}
+
+}  // namespace vindel::win32

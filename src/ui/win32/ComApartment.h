@@ -1,0 +1,19 @@
+#pragma once
+
+namespace vindel::win32 {
+
+// The component-object apartment of the user-interface thread, for the
+// system's picture decoder and the common dialogs: entered on construction,
+// left when the object goes.
+class ComApartment final {
+  public:
+    ComApartment();
+    ~ComApartment();
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+  private:
+    bool entered_ = false;
+};
+
+}  // namespace vindel::win32

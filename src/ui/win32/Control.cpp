@@ -1,0 +1,74 @@
+#include "ui/win32/Control.h"
+
+namespace vindel::win32 {
+namespace {
+
+// The window property that leads from a window to its control.
+constexpr wchar_t kControlProperty[] = L"Vindel.Control";
+
+RECT ScaledBounds(const Bounds& bounds, Dpi dpi) {
+    const int left = dpi.Scale(bounds.left);
+    const int top = dpi.Scale(bounds.top);
+    return {left, top, left + dpi.Scale(bounds.width), top + dpi.Scale(bounds.height)};
+}
+
+}  // namespace
+
+Control::Control(Form& form, const ControlWindow& design)
+    : form_(form),
+      font_(design.typeface ? design.typeface->Create(form.ScreenDpi()) : UniqueFont()),
+      colour_(ColourRef(design.colour)),
+      bounds_(design.bounds),
+      pixels_(ScaledBounds(design.bounds, form.ScreenDpi())),
+      window_(form.CreateChild(design.className, design.text, design.style | WS_VISIBLE,
+                               design.extendedStyle, pixels_, design.layer)) {
+    ::SetPropW(window_.get(), kControlProperty, this);
+    if (font_)
+        ::SendMessageW(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+}
+
+Control::~Control() {
+    if (::IsWindow(window_.get()) && FromHandle(window_.get()) == this)
+        ::RemovePropW(window_.get(), kControlProperty);
+    else
+        window_.Release();  // gone with its form already
+    form_.Invalidate(pixels_);
+}
+
+Control* Control::FromHandle(HWND window) noexcept {
+    if (window == nullptr)
+        return nullptr;
+    return static_cast<Control*>(::GetPropW(window, kControlProperty));
+}
+
+void Control::SetVisible(bool visible) {
+    if (visible == Visible())
+        return;
+    ::ShowWindow(window_.get(), visible ? SW_SHOWNA : SW_HIDE);
+    form_.Invalidate(pixels_);
+}
+
+bool Control::Visible() const noexcept {
+    return (::GetWindowLongPtrW(window_.get(), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Control::SetPixelSize(SIZE size) {
+    const RECT before = pixels_;
+    pixels_.right = pixels_.left + size.cx;
+    pixels_.bottom = pixels_.top + size.cy;
+    const Dpi dpi = form_.ScreenDpi();
+    bounds_.width = dpi.Unscale(size.cx);
+    bounds_.height = dpi.Unscale(size.cy);
+    ::SetWindowPos(window_.get(), nullptr, 0, 0, size.cx, size.cy,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    form_.Invalidate(before);
+    form_.Invalidate(pixels_);
+}
+
+HBRUSH Control::OnColour(HDC dc) {
+    ::SetTextColor(dc, colour_);
+    ::SetBkColor(dc, kFormBackground);
+    return static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+}
+
+}  // namespace vindel::win32

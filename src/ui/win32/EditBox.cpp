@@ -1,0 +1,38 @@
+#include "ui/win32/EditBox.h"
+
+#include "common/Win32.h"
+#include "ui/win32/WindowText.h"
+
+namespace vindel::win32 {
+namespace {
+
+ControlWindow EditWindow(const EditDesign& design) {
+    ControlWindow window;
+    window.className = L"Edit";
+    window.text = design.text;
+    window.style = WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
+    if (design.kind == EditKind::Password)
+        window.style |= ES_PASSWORD;
+    window.extendedStyle = WS_EX_CLIENTEDGE;
+    window.bounds = design.bounds;
+    window.typeface = design.typeface;
+    window.colour = design.colour;
+    return window;
+}
+
+}  // namespace
+
+EditBox::EditBox(Form& form, const EditDesign& design) : Control(form, EditWindow(design)) {
+    if (design.kind == EditKind::Password)
+        ::SendMessageW(Handle(), EM_SETPASSWORDCHAR, L'*', 0);
+}
+
+std::u16string EditBox::Text() const {
+    return WindowText(Handle());
+}
+
+void EditBox::SetText(const std::u16string& text) {
+    ::SetWindowTextW(Handle(), Wide(text).c_str());
+}
+
+}  // namespace vindel::win32

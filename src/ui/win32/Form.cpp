@@ -1,0 +1,248 @@
+#include "ui/win32/Form.h"
+
+#include <algorithm>
+
+#include "common/Win32.h"
+#include "ui/win32/Control.h"
+#include "ui/win32/GraphicControl.h"
+#include "ui/win32/LastError.h"
+#include "ui/win32/MemoryCanvas.h"
+#include "ui/win32/PaintScope.h"
+#include "ui/win32/Shell.h"
+#include "ui/win32/Typeface.h"
+
+namespace vindel::win32 {
+namespace {
+
+constexpr DWORD kFormExtendedStyle = WS_EX_CONTROLPARENT;
+
+// A form with an owner is a pop-up window with the same frame: the system
+// keeps owned pop-ups in front of their owner and hides them while the
+// owner is minimised, whatever else it does for other owned windows.
+DWORD FormStyle(const Form* owner) {
+    return WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | (owner != nullptr ? WS_POPUP : 0);
+}
+
+RECT FrameFor(const FormDesign& design, DWORD style, Dpi dpi) {
+    RECT frame{0, 0, dpi.Scale(design.clientWidth), dpi.Scale(design.clientHeight)};
+    ::AdjustWindowRectEx(&frame, style, FALSE, kFormExtendedStyle);
+    ::OffsetRect(&frame, dpi.Scale(design.left) - frame.left, dpi.Scale(design.top) - frame.top);
+    return frame;
+}
+
+}  // namespace
+
+Form::Form(Shell& shell, const FormDesign& design, Form* owner)
+    : shell_(shell),
+      owner_(owner),
+      dpi_(shell.ScreenDpi()),
+      font_(Typeface{FontFamily::Tahoma, 11, FontStyle::Regular}.Create(dpi_)) {
+    const DWORD style = FormStyle(owner);
+    const RECT frame = FrameFor(design, style, dpi_);
+    // WM_NCCREATE hands the window to window_ already.
+    const HWND window = ::CreateWindowExW(
+        kFormExtendedStyle, shell.FormClassName(), Wide(design.caption).c_str(), style, frame.left,
+        frame.top, frame.right - frame.left, frame.bottom - frame.top,
+        owner != nullptr ? owner->Handle() : nullptr, nullptr, shell.Instance(), this);
+    if (window == nullptr)
+        ThrowLastError(u"CreateWindowExW");
+    shell_.AddForm(*this);
+}
+
+Form::~Form() {
+    shell_.RemoveForm(*this);
+    // Another window of the program may become active on the way: that is
+    // no activation of the operator's.
+    shell_.SetDestroyingForm(true);
+    window_.Reset();
+    shell_.SetDestroyingForm(false);
+}
+
+LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* form =
+            static_cast<Form*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        form->window_.Reset(window);
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto* form = reinterpret_cast<Form*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (form == nullptr)
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        form->window_.Release();
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    // A failure ends the handling of the message, which counts as handled.
+    LRESULT result = 0;
+    form->shell_.RunGuarded([&] { result = form->OnMessage(message, wParam, lParam); });
+    return result;
+}
+
+LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND window = window_.get();
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;  // WM_PAINT paints all of it
+        case WM_PAINT:
+            OnPaint();
+            return 0;
+        case WM_PRINTCLIENT: {
+            // Themed controls paint their parent's background through this.
+            RECT client{};
+            ::GetClientRect(window, &client);
+            PaintGraphics(reinterpret_cast<HDC>(wParam), client);
+            return 0;
+        }
+        case WM_ACTIVATE:
+            OnActivate(wParam);
+            return 0;
+        case WM_SHOWWINDOW:
+            // Hidden by the program, not by its owner being minimised.
+            if (wParam == FALSE && lParam == 0)
+                shell_.FormHidden(*this);
+            break;
+        case WM_CLOSE:
+            if (owner_ == nullptr)
+                shell_.Terminate();
+            else
+                Hide();
+            return 0;
+        case WM_COMMAND:
+            if (Control* control = Control::FromHandle(reinterpret_cast<HWND>(lParam)))
+                control->OnCommand(HIWORD(wParam));
+            return 0;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORLISTBOX:
+            return OnControlColour(message, wParam, lParam);
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(font_.get());
+        default:
+            break;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+void Form::OnActivate(WPARAM wParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = ::GetFocus();
+        if (focus != nullptr && ::IsChild(window_.get(), focus))
+            focus_ = focus;
+        return;
+    }
+    shell_.FormActivated(*this);
+    if (HIWORD(wParam) == 0 && ::GetActiveWindow() == window_.get())
+        RestoreFocus();
+}
+
+void Form::RestoreFocus() {
+    const HWND window = window_.get();
+    if (focus_ != nullptr && ::IsWindow(focus_) && ::IsChild(window, focus_) &&
+        ::IsWindowVisible(focus_) && ::IsWindowEnabled(focus_)) {
+        ::SetFocus(focus_);
+        return;
+    }
+    // The first control in tab order that can take it.
+    const HWND first = ::GetNextDlgTabItem(window, nullptr, FALSE);
+    ::SetFocus(first != nullptr ? first : window);
+}
+
+void Form::RunActivationHandler() {
+    if (activationHandler_)
+        shell_.RunGuarded(activationHandler_);
+}
+
+void Form::Show(int showCommand) {
+    const HWND window = window_.get();
+    ::ShowWindow(window, showCommand);
+    // Shown, a form becomes the active window, unless asked not to be; the
+    // request also reaches the window manager where there is one (wine).
+    const bool quietly = showCommand == SW_SHOWNA || showCommand == SW_SHOWNOACTIVATE ||
+                         showCommand == SW_SHOWMINNOACTIVE || showCommand == SW_HIDE;
+    if (!quietly && !::IsIconic(window))
+        ::SetForegroundWindow(window);
+}
+
+void Form::Hide() {
+    ::ShowWindow(window_.get(), SW_HIDE);
+}
+
+void Form::Close() {
+    ::SendMessageW(window_.get(), WM_CLOSE, 0, 0);
+}
+
+bool Form::Visible() const {
+    return ::IsWindowVisible(window_.get()) != FALSE;
+}
+
+HWND Form::CreateChild(const wchar_t* className, const std::u16string& text, DWORD style,
+                       DWORD extendedStyle, const RECT& bounds, ChildLayer layer) {
+    const HWND child = ::CreateWindowExW(
+        extendedStyle, className, Wide(text).c_str(), style | WS_CHILD | WS_CLIPSIBLINGS,
+        bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
+        window_.get(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nextControlId_)),
+        shell_.Instance(), nullptr);
+    if (child == nullptr)
+        ThrowLastError(u"CreateWindowExW");
+    ++nextControlId_;
+    HWND after = HWND_BOTTOM;
+    if (layer == ChildLayer::Windowed) {
+        after = lastWindowed_ != nullptr && ::IsWindow(lastWindowed_) ? lastWindowed_ : HWND_TOP;
+        lastWindowed_ = child;
+    }
+    ::SetWindowPos(child, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return child;
+}
+
+void Form::AddGraphic(GraphicControl& control) {
+    graphics_.push_back(&control);
+}
+
+void Form::RemoveGraphic(GraphicControl& control) noexcept {
+    std::erase(graphics_, &control);
+}
+
+void Form::PaintGraphics(HDC dc, const RECT& area) const {
+    ::FillRect(dc, &area, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    for (const GraphicControl* control : graphics_) {
+        const RECT bounds = control->PixelBounds();
+        RECT overlap{};
+        if (!control->Visible() || !::IntersectRect(&overlap, &bounds, &area))
+            continue;
+        const int saved = ::SaveDC(dc);
+        ::IntersectClipRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom);
+        control->Draw(dc);
+        ::RestoreDC(dc, saved);
+    }
+}
+
+void Form::Invalidate(const RECT& area) noexcept {
+    if (!window_)
+        return;  // a null window would be the whole screen
+    ::RedrawWindow(window_.get(), &area, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void Form::OnPaint() {
+    const PaintScope paint(window_.get());
+    const RECT& area = paint.Area();
+    if (::IsRectEmpty(&area))
+        return;
+    const MemoryCanvas canvas(paint.Dc(), area);
+    PaintGraphics(canvas.Dc(), area);
+    canvas.CopyTo(paint.Dc(), {area.left, area.top});
+}
+
+LRESULT Form::OnControlColour(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A combo box's edit box asks through the combo box.
+    const auto child = reinterpret_cast<HWND>(lParam);
+    Control* control = Control::FromHandle(child);
+    if (control == nullptr)
+        control = Control::FromHandle(::GetParent(child));
+    if (control == nullptr)
+        return ::DefWindowProcW(window_.get(), message, wParam, lParam);
+    return reinterpret_cast<LRESULT>(control->OnColour(reinterpret_cast<HDC>(wParam)));
+}
+
+}  // namespace vindel::win32

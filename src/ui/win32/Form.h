@@ -1,0 +1,102 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/win32/Dpi.h"
+#include "ui/win32/UniqueGdiObject.h"
+#include "ui/win32/UniqueWindow.h"
+
+namespace vindel::win32 {
+
+class Shell;
+class GraphicControl;
+
+// How a form is designed, in pixels at 96 dots per inch: its caption, the
+// screen position of its window, the size of its client area.
+struct FormDesign final {
+    std::u16string caption;
+    int left = 0;
+    int top = 0;
+    int clientWidth = 0;
+    int clientHeight = 0;
+};
+
+// Which layer a child window of a form lies in. Labels and pictures are
+// painted by the form in the order they were made, a later one over an
+// earlier one; edit boxes, combo boxes and buttons lie above all of them,
+// in tab order.
+enum class ChildLayer { Graphic, Windowed };
+
+// A top-level window of the program: white, resizable, with the system menu
+// and the minimise and maximise buttons, its client area at the designed
+// size (scaled to the screen's density), hidden until shown. A form with an
+// owner has no task-bar button, always stays in front of its owner and is
+// minimised with it. Closing the form without an owner (the main window)
+// ends the message loop; closing any other only hides it. Its controls must
+// be destroyed before it.
+class Form final {
+  public:
+    Form(Shell& shell, const FormDesign& design, Form* owner = nullptr);
+    ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    HWND Handle() const noexcept { return window_.get(); }
+    Shell& Application() const noexcept { return shell_; }
+    Form* Owner() const noexcept { return owner_; }
+    Dpi ScreenDpi() const noexcept { return dpi_; }
+
+    // ShowWindow's command: SW_SHOW, or the program's start-up show state.
+    void Show(int showCommand = SW_SHOW);
+    void Hide();
+    // As the close box does.
+    void Close();
+    bool Visible() const;
+
+    // Runs when this window becomes the program's active window coming from
+    // another window of the program or from none (see Shell::FormActivated).
+    void SetActivationHandler(std::function<void()> handler) {
+        activationHandler_ = std::move(handler);
+    }
+    void RunActivationHandler();
+
+    // For the controls: a child window with a new control identifier, in
+    // its layer. `bounds` in pixels within the client area.
+    HWND CreateChild(const wchar_t* className, const std::u16string& text, DWORD style,
+                     DWORD extendedStyle, const RECT& bounds, ChildLayer layer);
+    void AddGraphic(GraphicControl& control);
+    void RemoveGraphic(GraphicControl& control) noexcept;
+    // Paints the background and the labels and pictures over `area` of the
+    // client area; `dc` is addressed in client coordinates.
+    void PaintGraphics(HDC dc, const RECT& area) const;
+    // Has `area` of the client area painted again, the children in it too.
+    void Invalidate(const RECT& area) noexcept;
+
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  private:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnActivate(WPARAM wParam);
+    void RestoreFocus();
+    void OnPaint();
+    LRESULT OnControlColour(UINT message, WPARAM wParam, LPARAM lParam);
+
+    Shell& shell_;
+    Form* owner_;
+    Dpi dpi_;
+    // The window's own font, Tahoma 11 px, which no control uses.
+    UniqueFont font_;
+    UniqueWindow window_;
+    std::function<void()> activationHandler_;
+    std::vector<GraphicControl*> graphics_;
+    HWND lastWindowed_ = nullptr;
+    WORD nextControlId_ = 100;
+    // The control that had the focus when the form was last deactivated.
+    HWND focus_ = nullptr;
+};
+
+}  // namespace vindel::win32

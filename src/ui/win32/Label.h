@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "ui/win32/GraphicControl.h"
+
+namespace vindel::win32 {
+
+struct LabelDesign final {
+    int left = 0;
+    int top = 0;
+    std::u16string caption;
+    Typeface typeface;
+    TextColour colour = TextColour::WindowText;
+};
+
+// A line of text with a transparent background that sizes itself to its
+// text, its left edge staying put.
+class Label final : public GraphicControl {
+  public:
+    Label(Form& form, const LabelDesign& design);
+
+    const std::u16string& Caption() const noexcept { return caption_; }
+    void SetCaption(std::u16string caption);
+
+    void Draw(HDC dc) const override;
+
+    // The size, in screen pixels, that a label takes for a text in a font:
+    // its width as the font sets it, an empty text measuring as one space,
+    // and the font's line height.
+    static SIZE MeasureText(HFONT font, std::u16string_view text);
+
+  private:
+    std::u16string caption_;
+};
+
+}  // namespace vindel::win32
