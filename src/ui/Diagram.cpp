@@ -5,8 +5,8 @@
 #include "catalogue/SwitchModels.h"
 #include "common/MatrixSetup.h"
 #include "resources/Pictures.h"
-#include "ui/FormStyle.h"
 #include "ui/Telnet.h"
+#include "ui/qt/FormStyle.h"
 
 namespace vindel {
 

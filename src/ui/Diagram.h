@@ -3,8 +3,8 @@
 #include <QPushButton>
 
 #include "app/Form.h"
-#include "ui/Label.h"
-#include "ui/Picture.h"
+#include "ui/qt/Label.h"
+#include "ui/qt/Picture.h"
 
 namespace vindel {
 

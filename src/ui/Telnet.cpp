@@ -13,9 +13,9 @@
 #include "resources/Pictures.h"
 #include "settings/SettingsFile.h"
 #include "ui/Diagram.h"
-#include "ui/FormStyle.h"
-#include "ui/LineEditText.h"
-#include "ui/StarPasswordStyle.h"
+#include "ui/qt/FormStyle.h"
+#include "ui/qt/LineEditText.h"
+#include "ui/qt/StarPasswordStyle.h"
 
 namespace vindel {
 

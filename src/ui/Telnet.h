@@ -7,9 +7,9 @@
 #include "app/Form.h"
 #include "net/TIdTelnet.h"
 #include "provisioning/Provisioning.h"
-#include "ui/ComboBox.h"
-#include "ui/Label.h"
-#include "ui/Picture.h"
+#include "ui/qt/ComboBox.h"
+#include "ui/qt/Label.h"
+#include "ui/qt/Picture.h"
 
 namespace vindel {
 

@@ -8,8 +8,8 @@
 #include "ProgramWindows.h"
 #include "app/Application.h"
 #include "ui/Diagram.h"
-#include "ui/FormStyle.h"
 #include "ui/Telnet.h"
+#include "ui/qt/FormStyle.h"
 
 namespace vindel {
 namespace {

@@ -13,8 +13,8 @@
 #include "common/MatrixSetup.h"
 #include "settings/SettingsFile.h"
 #include "ui/Diagram.h"
-#include "ui/LineEditText.h"
 #include "ui/Telnet.h"
+#include "ui/qt/LineEditText.h"
 
 namespace vindel {
 namespace {

@@ -1,8 +1,8 @@
-#include "ui/Label.h"
+#include "ui/qt/Label.h"
 
 #include <QFontMetrics>
 
-#include "ui/FormStyle.h"
+#include "ui/qt/FormStyle.h"
 
 namespace vindel {
 

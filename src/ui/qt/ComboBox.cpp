@@ -1,4 +1,4 @@
-#include "ui/ComboBox.h"
+#include "ui/qt/ComboBox.h"
 
 #include <QLineEdit>
 #include <QSignalBlocker>

@@ -1,4 +1,4 @@
-#include "ui/StarPasswordStyle.h"
+#include "ui/qt/StarPasswordStyle.h"
 
 #include <QApplication>
 

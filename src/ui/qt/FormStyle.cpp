@@ -1,4 +1,4 @@
-#include "ui/FormStyle.h"
+#include "ui/qt/FormStyle.h"
 
 #include <QApplication>
 #include <QPalette>
