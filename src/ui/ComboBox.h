@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,7 @@ namespace vindel {
 class ComboBox : public Control {
   public:
     // Replaces the entries; no entry is selected afterwards.
-    virtual void Refill(const std::vector<std::u16string>& entries) = 0;
+    virtual void Refill(std::span<const std::u16string> entries) = 0;
     virtual std::vector<std::u16string> Entries() const = 0;
     // The selected entry's position, -1 for none.
     virtual int ItemIndex() const = 0;

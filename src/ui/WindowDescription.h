@@ -10,6 +10,9 @@ namespace vindel {
 // A window as designed: its controls, their names, kinds, places, texts,
 // fonts and colours, as constant data that a toolkit builds the window from.
 
+// The blue title strip at the top of both windows.
+inline constexpr std::u16string_view BannerPicture = u"banner.bmp";
+
 enum class ControlKind { Label, Picture, ComboBox, EditBox, PasswordBox, Button };
 
 enum class FontStyle { Regular, Bold, BoldItalic };
@@ -47,6 +50,46 @@ struct ControlDescription final {
     // What a screen reader announces it by; for a box, the sentence beside it.
     std::u16string_view accessibleName;
 };
+
+// The rows of a description, one kind of control each.
+constexpr ControlDescription LabelControl(std::string_view name, Bounds bounds,
+                                          std::u16string_view caption, FontDescription font,
+                                          TextColour colour = TextColour::WindowText) {
+    ControlDescription label;
+    label.name = name;
+    label.kind = ControlKind::Label;
+    label.bounds = bounds;
+    label.text = caption;
+    label.font = font;
+    label.colour = colour;
+    return label;
+}
+constexpr ControlDescription PictureControl(std::string_view name, Bounds bounds,
+                                            std::u16string_view picture, bool autoSize) {
+    ControlDescription image;
+    image.name = name;
+    image.kind = ControlKind::Picture;
+    image.bounds = bounds;
+    image.picture = picture;
+    image.autoSize = autoSize;
+    return image;
+}
+// Combo boxes, edit boxes and buttons.
+constexpr ControlDescription InputControl(ControlKind kind, std::string_view name, Bounds bounds,
+                                          std::u16string_view text, FontDescription font,
+                                          TextColour colour, int tabOrder,
+                                          std::u16string_view accessibleName) {
+    ControlDescription input;
+    input.name = name;
+    input.kind = kind;
+    input.bounds = bounds;
+    input.text = text;
+    input.font = font;
+    input.colour = colour;
+    input.tabOrder = tabOrder;
+    input.accessibleName = accessibleName;
+    return input;
+}
 
 struct FormDescription final {
     std::string_view name;

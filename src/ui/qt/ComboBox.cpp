@@ -3,10 +3,15 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-namespace vindel {
+#include "ui/HandlerGuard.h"
+#include "ui/qt/FormStyle.h"
+#include "ui/qt/QtText.h"
+#include "ui/qt/Widgets.h"
 
-TComboBox::TComboBox(QWidget* parent, const char* name) : QComboBox(parent) {
-    setObjectName(name);
+namespace vindel::qt {
+
+TComboBox::TComboBox(QWidget* parent, const ControlDescription& description) : QComboBox(parent) {
+    setObjectName(ToQString(description.name));
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setMaxVisibleItems(8);
@@ -22,15 +27,34 @@ TComboBox::TComboBox(QWidget* parent, const char* name) : QComboBox(parent) {
     connect(lineEdit(), &QLineEdit::textChanged, this, &TComboBox::RememberShownText);
     connect(lineEdit(), &QLineEdit::selectionChanged, this, &TComboBox::RememberShownText);
     connect(lineEdit(), &QLineEdit::textEdited, this, &TComboBox::OnTextEdited);
-    connect(this, &QComboBox::activated, this, &TComboBox::OnPicked);
+    connect(this, &QComboBox::activated, this, &TComboBox::RaiseChange);
+    const Bounds& bounds = description.bounds;
+    setGeometry(bounds.left, bounds.top, bounds.width, bounds.height);
+    SetFont(*this, ControlFont(description.font), Colour(description.colour));
 }
 
-void TComboBox::Refill(const QStringList& entries) {
+bool TComboBox::Visible() const {
+    return VisibleInForm(*this);
+}
+
+Bounds TComboBox::Geometry() const {
+    return GeometryOf(*this);
+}
+
+void TComboBox::Refill(std::span<const std::u16string> entries) {
     const QSignalBlocker blocker(this);
     const QString text = currentText();
     clear();
-    addItems(entries);
+    for (const std::u16string& entry : entries)
+        addItem(ToQString(entry));
     ShowTextWithoutSelection(text, static_cast<int>(text.size()));
+}
+
+std::vector<std::u16string> TComboBox::Entries() const {
+    std::vector<std::u16string> entries;
+    for (int i = 0; i < count(); ++i)
+        entries.push_back(itemText(i).toStdU16String());
+    return entries;
 }
 
 void TComboBox::OnTextEdited(const QString& text) {
@@ -57,15 +81,16 @@ void TComboBox::OnTextEdited(const QString& text) {
         lineEdit()->setSelection(static_cast<int>(completed.size()),
                                  static_cast<int>(text.size() - completed.size()));
         if (match != before)
-            emit Change();
+            RaiseChange();
         return;
     }
     ShowTextWithoutSelection(text, lineEdit()->cursorPosition());
-    emit Change();
+    RaiseChange();
 }
 
-void TComboBox::OnPicked(int /*index*/) {
-    emit Change();
+void TComboBox::RaiseChange() {
+    if (onChange_)
+        RunGuarded(onChange_);
 }
 
 void TComboBox::RememberShownText() {
@@ -81,4 +106,4 @@ void TComboBox::ShowTextWithoutSelection(const QString& text, int cursor) {
     lineEdit()->setCursorPosition(cursor);
 }
 
-}  // namespace vindel
+}  // namespace vindel::qt

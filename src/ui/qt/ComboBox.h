@@ -2,40 +2,38 @@
 
 #include <QComboBox>
 #include <QStringList>
+#include <functional>
 
-namespace vindel {
+#include "ui/ComboBox.h"
+#include "ui/WindowDescription.h"
 
-// An editable drop-down box with the behaviour the main window relies on:
-// - picking an entry from the list raises Change with its position;
-// - typing that begins an entry (letter case ignored) selects the first such
-//   entry, completes the text with it, and raises Change with its position
-//   if it was not selected before; typing over selected text is typing too;
-// - any other edit, a deletion included, leaves no entry selected and raises
-//   Change with -1, the typed text staying as it is;
-// - leaving the box or pressing Return neither selects an entry nor raises
-//   Change, even when the text equals an entry;
-// - refilling the entries from code raises nothing and keeps the text shown.
-class TComboBox final : public QComboBox {
+namespace vindel::qt {
+
+// An editable drop-down box with the behaviour of ComboBox, on a QComboBox,
+// whose own completion, and whose selection of an entry equal to the text
+// on leaving the box or on Return, are replaced by ours.
+class TComboBox final : public QComboBox, public ComboBox {
     Q_OBJECT
 
   public:
-    TComboBox(QWidget* parent, const char* name);
+    TComboBox(QWidget* parent, const ControlDescription& description);
 
-    // The selected entry's position, -1 for none.
-    int ItemIndex() const { return currentIndex(); }
-
-    // Replaces the entries; no entry is selected afterwards.
-    void Refill(const QStringList& entries);
-
-  signals:
-    void Change();
+    bool Visible() const override;
+    void SetVisible(bool visible) override { setVisible(visible); }
+    Bounds Geometry() const override;
+    void Refill(std::span<const std::u16string> entries) override;
+    std::vector<std::u16string> Entries() const override;
+    int ItemIndex() const override { return currentIndex(); }
+    std::u16string Text() const override { return currentText().toStdU16String(); }
+    void SetOnChange(std::function<void()> handler) override { onChange_ = std::move(handler); }
 
   private:
     void OnTextEdited(const QString& text);
-    void OnPicked(int index);
+    void RaiseChange();
     void RememberShownText();
     void ShowTextWithoutSelection(const QString& text, int cursor);
 
+    std::function<void()> onChange_;
     // What the box showed before the operator's edit, and how many of its
     // characters were selected: an edit is told from them as typing or
     // deleting.
@@ -43,4 +41,4 @@ class TComboBox final : public QComboBox {
     qsizetype selectedLength_ = 0;
 };
 
-}  // namespace vindel
+}  // namespace vindel::qt

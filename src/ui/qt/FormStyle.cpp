@@ -5,7 +5,9 @@
 #include <QStyle>
 #include <QWidget>
 
-namespace vindel {
+#include "ui/qt/QtText.h"
+
+namespace vindel::qt {
 namespace {
 
 // The colours the windows are designed with, whatever the desktop's theme:
@@ -29,20 +31,20 @@ QPalette DesignedPalette() {
 
 }  // namespace
 
-void ApplyFormStyle(QWidget& form) {
-    form.setWindowTitle("Vindel");
+void ApplyFormStyle(QWidget& form, const QString& caption, const FontDescription& font) {
+    form.setWindowTitle(caption);
     form.setPalette(DesignedPalette());
     form.setAutoFillBackground(true);
-    QFont font("Tahoma");
-    font.setPixelSize(11);
-    form.setFont(font);
+    QFont formFont(ToQString(font.family));
+    formFont.setPixelSize(font.pixels);
+    form.setFont(formFont);
 }
 
-QFont CalibriFont(int pixelHeight, FontStyle style) {
-    QFont font("Calibri");
-    font.setPixelSize(pixelHeight);
-    font.setBold(style != FontStyle::Regular);
-    font.setItalic(style == FontStyle::BoldItalic);
+QFont ControlFont(const FontDescription& description) {
+    QFont font(ToQString(description.family));
+    font.setPixelSize(description.pixels);
+    font.setBold(description.style != FontStyle::Regular);
+    font.setItalic(description.style == FontStyle::BoldItalic);
     // Whole-pixel glyph advances, as the windows were laid out with: the value
     // labels sit over runs of spaces in the sentences, and fractional
     // advances would let the sentences drift under them.
@@ -50,7 +52,16 @@ QFont CalibriFont(int pixelHeight, FontStyle style) {
     return font;
 }
 
-QColor WindowTextColour() {
+QColor Colour(TextColour colour) {
+    switch (colour) {
+        case TextColour::WindowText:
+        case TextColour::Black:
+            break;
+        case TextColour::White:
+            return kWhite;
+        case TextColour::Yellow:
+            return kYellow;
+    }
     return kBlack;
 }
 
@@ -63,4 +74,4 @@ void SetFont(QWidget& control, const QFont& font, const QColor& colour) {
     control.setPalette(palette);
 }
 
-}  // namespace vindel
+}  // namespace vindel::qt

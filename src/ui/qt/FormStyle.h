@@ -2,29 +2,30 @@
 
 #include <QColor>
 #include <QFont>
+#include <QString>
+
+#include "ui/WindowDescription.h"
 
 class QWidget;
 
-namespace vindel {
+namespace vindel::qt {
 
-// What both windows look like before their controls: caption "Vindel", a
-// white background, the designed colours whatever the desktop's theme, and
-// the window font, Tahoma 11 px.
-void ApplyFormStyle(QWidget& form);
+// What both windows look like before their controls: the caption, a white
+// background, the designed colours whatever the desktop's theme, and the
+// window's own font.
+void ApplyFormStyle(QWidget& form, const QString& caption, const FontDescription& font);
 
-// The controls' font: Calibri (Carlito on Linux, with the same metrics) at a
-// character height in pixels.
-enum class FontStyle { Regular, Bold, BoldItalic };
-QFont CalibriFont(int pixelHeight, FontStyle style = FontStyle::Regular);
+// A control's font. Calibri is Carlito on Linux, with the same metrics.
+QFont ControlFont(const FontDescription& description);
 
-// Text colours of the controls. "Window text" is the designed black, also
+// Text colours of the controls. Window text is the designed black, also
 // under a dark desktop theme.
 inline const QColor kBlack = Qt::black;
 inline const QColor kYellow = QColor(255, 255, 0);
 inline const QColor kWhite = Qt::white;
-QColor WindowTextColour();
+QColor Colour(TextColour colour);
 
 // Sets a control's font and text colour.
 void SetFont(QWidget& control, const QFont& font, const QColor& colour);
 
-}  // namespace vindel
+}  // namespace vindel::qt

@@ -3,25 +3,34 @@
 #include <QFontMetrics>
 
 #include "ui/qt/FormStyle.h"
+#include "ui/qt/QtText.h"
+#include "ui/qt/Widgets.h"
 
-namespace vindel {
+namespace vindel::qt {
 
-TLabel::TLabel(QWidget* parent, const char* name, QPoint position, const QString& caption,
-               const QFont& font, const QColor& colour)
-    : QLabel(parent) {
-    setObjectName(name);
-    SetFont(*this, font, colour);
+TLabel::TLabel(QWidget* parent, const ControlDescription& description) : QLabel(parent) {
+    setObjectName(ToQString(description.name));
+    SetFont(*this, ControlFont(description.font), Colour(description.colour));
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextFormat(Qt::PlainText);
-    move(position);
-    SetCaption(caption);
+    move(description.bounds.left, description.bounds.top);
+    SetCaption(std::u16string(description.text));
 }
 
-void TLabel::SetCaption(const QString& caption) {
-    setText(caption);
-    resize(MeasureText(font(), caption));
+bool TLabel::Visible() const {
+    return VisibleInForm(*this);
+}
+
+Bounds TLabel::Geometry() const {
+    return GeometryOf(*this);
+}
+
+void TLabel::SetCaption(const std::u16string& caption) {
+    const QString text = ToQString(caption);
+    setText(text);
+    resize(MeasureText(font(), text));
 }
 
 QSize TLabel::MeasureText(const QFont& font, const QString& text) {
@@ -30,4 +39,4 @@ QSize TLabel::MeasureText(const QFont& font, const QString& text) {
             metrics.height()};
 }
 
-}  // namespace vindel
+}  // namespace vindel::qt

@@ -1,18 +1,27 @@
 #include "ui/qt/Picture.h"
 
-namespace vindel {
+#include "resources/Pictures.h"
+#include "ui/qt/QtText.h"
+#include "ui/qt/Widgets.h"
 
-TImage::TImage(QWidget* parent, const char* name, const QString& picturePath, QPoint position)
-    : TImage(parent, name, picturePath, QRect(position, QSize())) {
-    resize(pixmap().size());
-}
+namespace vindel::qt {
 
-TImage::TImage(QWidget* parent, const char* name, const QString& picturePath, QRect geometry)
-    : QLabel(parent) {
-    setObjectName(name);
+TImage::TImage(QWidget* parent, const ControlDescription& description) : QLabel(parent) {
+    setObjectName(ToQString(description.name));
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setPixmap(QPixmap(picturePath));
-    setGeometry(geometry);
+    setPixmap(QPixmap(PicturePath(description.picture)));
+    const Bounds& bounds = description.bounds;
+    const QPoint position(bounds.left, bounds.top);
+    setGeometry(description.autoSize ? QRect(position, pixmap().size())
+                                     : QRect(position, QSize(bounds.width, bounds.height)));
 }
 
-}  // namespace vindel
+bool TImage::Visible() const {
+    return VisibleInForm(*this);
+}
+
+Bounds TImage::Geometry() const {
+    return GeometryOf(*this);
+}
+
+}  // namespace vindel::qt

@@ -2,17 +2,23 @@
 
 #include <QLabel>
 
-namespace vindel {
+#include "ui/Picture.h"
+#include "ui/WindowDescription.h"
+
+namespace vindel::qt {
 
 // A picture at its natural size, drawn from the control's top left corner.
-// Without a size of its own the control takes the picture's; with one, the
-// picture is cut at the control's edges.
-class TImage final : public QLabel {
+// With autoSize the control takes the picture's size; otherwise the picture
+// is cut at the control's edges.
+class TImage final : public QLabel, public Picture {
     Q_OBJECT
 
   public:
-    TImage(QWidget* parent, const char* name, const QString& picturePath, QPoint position);
-    TImage(QWidget* parent, const char* name, const QString& picturePath, QRect geometry);
+    TImage(QWidget* parent, const ControlDescription& description);
+
+    bool Visible() const override;
+    void SetVisible(bool visible) override { setVisible(visible); }
+    Bounds Geometry() const override;
 };
 
-}  // namespace vindel
+}  // namespace vindel::qt

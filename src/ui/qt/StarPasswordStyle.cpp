@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-namespace vindel {
+namespace vindel::qt {
 
 // A base style of its own, made by name: a proxy takes ownership of its base,
 // so it can't be given the application's style object itself.
@@ -17,4 +17,4 @@ int StarPasswordStyle::styleHint(StyleHint hint, const QStyleOption* option, con
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 
-}  // namespace vindel
+}  // namespace vindel::qt

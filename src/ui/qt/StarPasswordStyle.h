@@ -2,7 +2,7 @@
 
 #include <QProxyStyle>
 
-namespace vindel {
+namespace vindel::qt {
 
 // The style of the password box: it shows one "*" per character, where the
 // application's style would show its own bullet. Everything else is drawn as
@@ -18,4 +18,4 @@ class StarPasswordStyle final : public QProxyStyle {
                   QStyleHintReturn* returnData) const override;
 };
 
-}  // namespace vindel
+}  // namespace vindel::qt

@@ -1,30 +1,28 @@
 #pragma once
 
-#include <QObject>
 #include <chrono>
 #include <exception>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/Form.h"
-
-class QApplication;
+#include "ui/Form.h"
+#include "ui/TForm.h"
 
 namespace vindel {
 
 class Exception;
+class Toolkit;
 
 // The application object: the title, the windows it owns, the message loop,
-// and the error and notice boxes.
-class TApplication final : public QObject {
-    Q_OBJECT
-
+// and the error and notice boxes, on the toolkit under it.
+class TApplication final {
   public:
-    // Forms the title from the running program file. Sets Application.
-    explicit TApplication(QApplication& qt);
+    // Forms the title from the running program file. Sets Application, and
+    // has the receiving threads' hand-overs run by the toolkit's wake-up.
+    explicit TApplication(Toolkit& toolkit);
     // Destroys the windows, the most recently created first.
-    ~TApplication() override;
+    ~TApplication();
 
     TApplication(const TApplication&) = delete;
     TApplication& operator=(const TApplication&) = delete;
@@ -38,11 +36,12 @@ class TApplication final : public QObject {
     // Start-up work of the user-interface thread; nothing of Vindel's own.
     void Initialize() {}
 
-    // Makes a window of class Form, owned by the application, and stores it in
-    // the global. The first window becomes the main window; later ones are
-    // owned by it and stay hidden until shown.
-    template <typename Form>
-    void CreateForm(Form*& global);
+    // Makes a window of class FormClass, owned by the application, and
+    // stores it in the global. The first window becomes the main window,
+    // whose closing ends the program; later ones are owned by it, stay
+    // hidden until shown, and are only hidden when closed.
+    template <typename FormClass>
+    void CreateForm(FormClass*& global);
 
     // Shows the main window and runs the message loop until Terminate.
     void Run();
@@ -51,41 +50,25 @@ class TApplication final : public QObject {
 
     // Where a failure that escaped a handler goes: EAbort is dropped, every
     // other failure is shown in the error box.
-    void HandleException(QObject* sender, std::exception_ptr failure);
+    void HandleException(std::exception_ptr failure);
     // The error box: caption Title, the failure's text with a final period
     // where it ends in a letter or digit, the error icon and one "OK".
     void ShowException(const Exception& failure);
     // The notice box: caption Title, the text, no icon, one default "OK".
     void ShowNotice(const std::u16string& text);
 
-    // Called by the forms; they decide when a form's activation handler runs.
-    void FormActivated(TForm* form);
-    void FormHidden(TForm* form);
-
-    // Blocks this thread for the pause, as the provisioning script's pauses
-    // do, while the windows go on repainting. Meanwhile input waits for the
-    // next message loop, the window system's close requests are refused,
-    // and deliveries from the receiving thread wait until the pause is over.
+    // The pauses of the provisioning script and the repainting between its
+    // boxes (Toolkit::Pause, Toolkit::Repaint).
     void Pause(std::chrono::milliseconds pause);
-    // Repaints what needs it now, under the same rules.
     void Repaint();
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    Toolkit& GetToolkit() const { return toolkit_; }
 
   private:
-    // Holds the pausing rules while it lives; nests.
-    class Pausing;
+    void BecomeMainForm(TForm& form);
 
-    // Asks this thread to run the deliveries queued by the receiving thread.
-    void PostDeliveries();
-    void RunDeliveries();
-
-    QApplication& qt_;
+    Toolkit& toolkit_;
     std::vector<std::unique_ptr<TForm>> forms_;
-    TForm* activeForm_ = nullptr;
-    bool pausing_ = false;
-    bool deliveriesWaiting_ = false;
 };
 
 // The one application object, while it exists.
@@ -98,14 +81,13 @@ std::u16string ErrorBoxText(const std::u16string& message);
 // while there is no application object.
 void PauseRepainting(std::chrono::milliseconds pause);
 
-template <typename Form>
-void TApplication::CreateForm(Form*& global) {
+template <typename FormClass>
+void TApplication::CreateForm(FormClass*& global) {
     global = nullptr;
-    auto form = std::make_unique<Form>(MainForm);
+    auto form = std::make_unique<FormClass>(toolkit_, MainForm);
     global = form.get();
-    if (MainForm == nullptr) {
-        MainForm = form.get();
-    }
+    if (MainForm == nullptr)
+        BecomeMainForm(*form);
     forms_.push_back(std::move(form));
 }
 

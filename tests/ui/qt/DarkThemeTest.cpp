@@ -1,16 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QImage>
 #include <map>
 
 #include "ProgramWindows.h"
-#include "app/Application.h"
 #include "ui/Diagram.h"
 #include "ui/Telnet.h"
+#include "ui/qt/Widgets.h"
 
 namespace vindel {
 namespace {
+
+using qt::WidgetOf;
 
 // A dark desktop theme's colours (Adwaita dark), as a platform theme hands
 // them to the application.
@@ -63,35 +66,36 @@ class DarkThemeTest : public ::testing::Test {
   protected:
     void SetUp() override {
         QApplication::setPalette(DarkDesktopPalette());
-        application_ = testing::StartWindows();
+        program_ = testing::StartWindows();
     }
     void TearDown() override {
-        application_.reset();
+        program_.reset();
         QApplication::setPalette(saved_);
     }
 
     const QPalette saved_ = QApplication::palette();
-    std::unique_ptr<TApplication> application_;
+    std::unique_ptr<testing::TestProgram> program_;
 };
 
 TEST_F(DarkThemeTest, TheWindowsKeepTheirDesignedColours) {
-    Form1->Probox->setCurrentIndex(0);
+    WidgetOf<QComboBox>(*Form1->Probox).setCurrentIndex(0);
     Form2->FormActivate();  // shows its button
-    const QImage main = Form1->grab().toImage();
-    const QImage diagram = Form2->grab().toImage();
+    const QImage main = WidgetOf(*Form1).grab().toImage();
+    const QImage diagram = WidgetOf(*Form2).grab().toImage();
     EXPECT_EQ(main.pixel(900, 300), qRgb(255, 255, 255));
     EXPECT_EQ(diagram.pixel(800, 300), qRgb(255, 255, 255));
 
     // Dark text on a light ground: the window's sentences, an edit box, a
     // combo box and the buttons.
-    const std::pair<const QImage&, QWidget*> controls[] = {
+    const std::pair<const QImage&, const Control*> controls[] = {
         {main, Form1->Label3},     {main, Form1->Label20}, {main, Form1->Edit1},
         {main, Form1->Probox},     {main, Form1->Button1}, {diagram, Form2->Label2},
         {diagram, Form2->BitBtn1},
     };
     for (const auto& [image, control] : controls) {
-        SCOPED_TRACE(control->objectName().toStdString());
-        const Lightness lightness = Measure(image, control->geometry());
+        const QWidget& widget = WidgetOf(*control);
+        SCOPED_TRACE(widget.objectName().toStdString());
+        const Lightness lightness = Measure(image, widget.geometry());
         EXPECT_GE(lightness.background, 200);
         EXPECT_LE(lightness.text, 80);
     }

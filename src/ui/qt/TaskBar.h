@@ -2,7 +2,7 @@
 
 class QWidget;
 
-namespace vindel {
+namespace vindel::qt {
 
 // Keeps a window that is about to be shown off the task bar. On X11 it marks
 // the window _NET_WM_STATE_SKIP_TASKBAR, which the window manager reads when
@@ -11,4 +11,4 @@ namespace vindel {
 // window's owner, and this does nothing.
 void KeepOffTaskBar(QWidget& window);
 
-}  // namespace vindel
+}  // namespace vindel::qt

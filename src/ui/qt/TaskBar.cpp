@@ -1,4 +1,4 @@
-#include "app/TaskBar.h"
+#include "ui/qt/TaskBar.h"
 
 #include <QGuiApplication>
 #include <QWidget>
@@ -13,7 +13,7 @@
 #include <memory>
 #endif
 
-namespace vindel {
+namespace vindel::qt {
 
 #ifdef VINDEL_X11
 namespace {
@@ -68,4 +68,4 @@ void KeepOffTaskBar([[maybe_unused]] QWidget& window) {
 #endif
 }
 
-}  // namespace vindel
+}  // namespace vindel::qt

@@ -1,4 +1,4 @@
-#include "ModalBoxes.h"
+#include "qt/ModalBoxes.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,11 +1,11 @@
-#include "app/ProgramEntry.h"
+#include "ui/qt/ProgramEntry.h"
 
 #include <QApplication>
 
-#include "app/Application.h"
-#include "common/Exception.h"
+#include "ui/Program.h"
+#include "ui/qt/QtToolkit.h"
 
-namespace vindel {
+namespace vindel::qt {
 
 int ProgramEntry(int argc, char** argv, const std::function<void(TApplication&)>& createForms) {
     // Vindel reads nothing from its command line, and neither may the
@@ -16,18 +16,8 @@ int ProgramEntry(int argc, char** argv, const std::function<void(TApplication&)>
     int toolkitArgc = 1;
     char* toolkitArgv[] = {programName, nullptr};
     QApplication qt(toolkitArgc, toolkitArgv);
-    TApplication application(qt);
-    try {
-        application.Initialize();
-        application.MainFormOnTaskBar = true;
-        createForms(application);
-        application.Run();
-    } catch (const Exception& failure) {
-        application.ShowException(failure);
-    } catch (...) {
-        application.ShowException(Exception(u""));
-    }
-    return 0;
+    QtToolkit toolkit(qt);
+    return RunProgram(toolkit, createForms);
 }
 
-}  // namespace vindel
+}  // namespace vindel::qt

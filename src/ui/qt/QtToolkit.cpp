@@ -1,4 +1,4 @@
-#include "app/Application.h"
+#include "ui/qt/QtToolkit.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,24 +12,15 @@
 #include <thread>
 #include <utility>
 
-#include "app/HandlerGuard.h"
-#include "app/QtText.h"
-#include "app/Title.h"
-#include "common/Exception.h"
-#include "common/MainThreadQueue.h"
 #include "resources/Pictures.h"
+#include "ui/HandlerGuard.h"
+#include "ui/qt/FormWindow.h"
+#include "ui/qt/QtText.h"
 
-namespace vindel {
-
-TApplication* Application = nullptr;
-
+namespace vindel::qt {
 namespace {
 
 using std::chrono::milliseconds;
-
-QString ToQString(const std::u16string& text) {
-    return QString::fromStdU16String(text);
-}
 
 // Room in a title bar beside the caption: the window's icon and three
 // buttons, with their margins.
@@ -75,125 +66,104 @@ void RunModalBox(QMessageBox& box) {
 
 }  // namespace
 
-std::u16string ErrorBoxText(const std::u16string& message) {
-    if (!message.empty() && message.back() > u'.') {
-        return message + u".";
-    }
-    return message;
-}
-
-void ReportHandlerFailure(QObject* sender, std::exception_ptr failure) noexcept {
-    if (Application == nullptr)
-        return;
-    try {
-        Application->HandleException(sender, failure);
-    } catch (...) {
-        // Showing the box itself failed; there is nowhere left to report it.
-    }
-}
-
-TApplication::TApplication(QApplication& qt)
-    : Title(TitleFromProgramPath(QApplication::applicationFilePath().toStdU16String())), qt_(qt) {
-    Application = this;
+QtToolkit::QtToolkit(QApplication& qt) : qt_(qt) {
     // The program icon, for every window and the task bar.
     InitPictures();
     QApplication::setWindowIcon(QIcon(IconPicturePath));
     // Closing the main window ends the program, whatever else is open.
     QApplication::setQuitOnLastWindowClosed(false);
-    // Deliveries from the receiving thread run when this thread next
-    // processes its events: in the loop, or in the loop of an open box.
-    MainThread().SetWakeUp([this] { PostDeliveries(); });
 }
 
-TApplication::~TApplication() {
-    while (!forms_.empty()) {
-        forms_.pop_back();
-    }
-    MainForm = nullptr;
-    MainThread().SetWakeUp(nullptr);
-    Application = nullptr;
+QtToolkit::~QtToolkit() = default;
+
+std::u16string QtToolkit::ProgramPath() const {
+    return QApplication::applicationFilePath().toStdU16String();
 }
 
-void TApplication::Run() {
-    if (MainForm != nullptr && ShowMainForm) {
-        MainForm->show();
-        MainForm->activateWindow();
-    }
-    if (Terminated)
-        return;
+std::unique_ptr<Form> QtToolkit::MakeForm(const FormDescription& description, Form* owner) {
+    return std::make_unique<FormWindow>(*this, description, dynamic_cast<FormWindow*>(owner));
+}
+
+void QtToolkit::RunLoop() {
     qt_.exec();
 }
 
-void TApplication::Terminate() {
-    Terminated = true;
+void QtToolkit::Terminate() {
     // exit(), not quit(): quit() would ask the windows to close first, and the
     // main window answers a close by ending the program.
     QMetaObject::invokeMethod(
         &qt_, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
-void TApplication::HandleException(QObject* /*sender*/, std::exception_ptr failure) {
-    try {
-        std::rethrow_exception(failure);
-    } catch (const EAbort&) {
-        // Dropped without a word.
-    } catch (const Exception& e) {
-        ShowException(e);
-    } catch (...) {
-        ShowException(Exception(u""));
-    }
-}
-
-void TApplication::ShowException(const Exception& failure) {
-    QMessageBox box(QMessageBox::Critical, ToQString(Title),
-                    ToQString(ErrorBoxText(failure.Message())), QMessageBox::Ok);
+void QtToolkit::ShowError(const std::u16string& caption, const std::u16string& text) {
+    QMessageBox box(QMessageBox::Critical, ToQString(caption), ToQString(text), QMessageBox::Ok);
     PrepareBox(box);
     RunModalBox(box);
 }
 
-void TApplication::ShowNotice(const std::u16string& text) {
-    QMessageBox box(QMessageBox::NoIcon, ToQString(Title), ToQString(text), QMessageBox::Ok);
+void QtToolkit::ShowNotice(const std::u16string& caption, const std::u16string& text) {
+    QMessageBox box(QMessageBox::NoIcon, ToQString(caption), ToQString(text), QMessageBox::Ok);
     box.setDefaultButton(QMessageBox::Ok);
     PrepareBox(box);
     RunModalBox(box);
 }
 
-void TApplication::FormActivated(TForm* form) {
-    if (form == activeForm_)
-        return;
-    activeForm_ = form;
-    RunGuarded(form, [form] { form->FormActivate(); });
+void QtToolkit::SetWakeUpHandler(std::function<void()> handler) {
+    wakeUpHandler_ = std::move(handler);
 }
 
-void TApplication::FormHidden(TForm* form) {
-    if (form == activeForm_)
+void QtToolkit::WakeUp() {
+    QMetaObject::invokeMethod(
+        this, [this] { RunWakeUp(); }, Qt::QueuedConnection);
+}
+
+void QtToolkit::RunWakeUp() {
+    // What the switch sends waits while the script pauses; the pause wakes
+    // this again when it ends.
+    if (pausing_) {
+        wakeUpWaiting_ = true;
+        return;
+    }
+    if (wakeUpHandler_)
+        RunGuarded(wakeUpHandler_);
+}
+
+void QtToolkit::FormActivated(FormWindow& form) {
+    if (&form == activeForm_)
+        return;
+    activeForm_ = &form;
+    form.RunActivation();
+}
+
+void QtToolkit::FormHidden(FormWindow& form) {
+    if (&form == activeForm_)
         activeForm_ = nullptr;
 }
 
-class TApplication::Pausing final {
+class QtToolkit::Pausing final {
   public:
-    explicit Pausing(TApplication& application)
-        : application_(application), outermost_(!std::exchange(application.pausing_, true)) {
+    explicit Pausing(QtToolkit& toolkit)
+        : toolkit_(toolkit), outermost_(!std::exchange(toolkit.pausing_, true)) {
         if (outermost_)
-            application_.qt_.installEventFilter(&application_);
+            toolkit_.qt_.installEventFilter(&toolkit_);
     }
     ~Pausing() {
         if (!outermost_)
             return;
-        application_.qt_.removeEventFilter(&application_);
-        application_.pausing_ = false;
-        if (std::exchange(application_.deliveriesWaiting_, false))
-            application_.PostDeliveries();
+        toolkit_.qt_.removeEventFilter(&toolkit_);
+        toolkit_.pausing_ = false;
+        if (std::exchange(toolkit_.wakeUpWaiting_, false))
+            toolkit_.WakeUp();
     }
     Pausing(const Pausing&) = delete;
     Pausing& operator=(const Pausing&) = delete;
 
   private:
-    TApplication& application_;
+    QtToolkit& toolkit_;
     const bool outermost_;
 };
 
-void TApplication::Pause(milliseconds pause) {
+void QtToolkit::Pause(milliseconds pause) {
     // The pause is measured from its start, so that repainting doesn't
     // lengthen it.
     using Clock = std::chrono::steady_clock;
@@ -206,12 +176,20 @@ void TApplication::Pause(milliseconds pause) {
     } while (Clock::now() < end);
 }
 
-void TApplication::Repaint() {
+void QtToolkit::Repaint() {
     const Pausing pausing(*this);
     QCoreApplication::processEvents(kRepaintWork);
 }
 
-bool TApplication::eventFilter(QObject* watched, QEvent* event) {
+void QtToolkit::ShowBusyCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void QtToolkit::RestoreCursor() {
+    QApplication::restoreOverrideCursor();
+}
+
+bool QtToolkit::eventFilter(QObject* watched, QEvent* event) {
     // Installed only while pausing. A click on a window's close box is
     // input, which the program doesn't take meanwhile.
     if (event->type() == QEvent::Close && event->spontaneous()) {
@@ -221,27 +199,4 @@ bool TApplication::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void TApplication::PostDeliveries() {
-    QMetaObject::invokeMethod(
-        this, [this] { RunDeliveries(); }, Qt::QueuedConnection);
-}
-
-void TApplication::RunDeliveries() {
-    // What the switch sends waits while the script pauses; the pause posts
-    // this again when it ends.
-    if (pausing_) {
-        deliveriesWaiting_ = true;
-        return;
-    }
-    MainThread().CheckSynchronize();
-}
-
-void PauseRepainting(milliseconds pause) {
-    if (Application != nullptr) {
-        Application->Pause(pause);
-    } else {
-        std::this_thread::sleep_for(pause);
-    }
-}
-
-}  // namespace vindel
+}  // namespace vindel::qt
