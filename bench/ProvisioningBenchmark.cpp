@@ -12,6 +12,7 @@
 #include <map>
 #include <string>
 
+#include "FakeTextField.h"
 #include "PrivateNetwork.h"
 #include "ScratchDirectory.h"
 #include "SimulatedSwitch.h"
