@@ -111,7 +111,7 @@ TEST_F(ShellTest, ActivationRunsOnlyWhenComingFromAnotherFormOrNone) {
         application_->ShowNotice(u"notice");
         ASSERT_EQ(acceptor.boxes().size(), 1u);
     }
-    QTest::qWait(20);
+    testing::Drain();
     EXPECT_EQ(main_->activations, 1);
 
     Activate(second_);
@@ -136,7 +136,7 @@ TEST_F(ShellTest, FailureInActivationIsShownOnceAndTheProgramGoesOn) {
     ModalBoxAcceptor acceptor;
     Activate(main_);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !acceptor.boxes().empty(); }, 2000));
-    QTest::qWait(50);
+    testing::Drain();
     ASSERT_EQ(acceptor.boxes().size(), 1u);
     EXPECT_EQ(acceptor.boxes()[0].text, "activation failed.");
     EXPECT_EQ(main_->activations, 1);

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "Driving.h"
+#include "FirstLineOfSettings.h"
 #include "PrivateNetwork.h"
 #include "ProgramWindows.h"
 #include "ScratchDirectory.h"
@@ -26,18 +27,13 @@ namespace {
 
 using qt::WidgetOf;
 using std::chrono::milliseconds;
+using testing::FirstLineOfSettings;
 using testing::ModalBoxAcceptor;
 
 // Set by main before anything else runs: empty once the test is in its own
 // network, where 127.0.0.1 port 23 is ours.
 std::string privateNetworkFailure = "not tried";
 
-std::string FirstLineOfSettings() {
-    std::ifstream in(kSettingsFileName, std::ios::binary);
-    std::string line;
-    std::getline(in, line);
-    return line;
-}
 
 std::string Lines(std::initializer_list<const char*> lines) {
     std::string bytes;
@@ -144,11 +140,14 @@ TEST_F(EndToEndTest, ProvisionsTheSwitchAndAnswersItsOptionsOnlyAtTheEnd) {
     // so nothing is shown or typed.
     ASSERT_TRUE(testing::Activate(*Form1));
     EXPECT_EQ(Form1->Label15->Caption(), u"N x M Matrix Setup");
-    const std::size_t received = sim.ReceivedBytes().size();
+    const std::string received = sim.ReceivedBytes();
     Form1->Button1->Click();
-    QTest::qWait(200);
+    testing::Drain();
     EXPECT_EQ(boxes.boxes().size(), 2u);
-    EXPECT_EQ(sim.ReceivedBytes().size(), received);
+    // Anything Connect had typed would reach the switch before this mark.
+    Form1->IdTelnet1.SendCh(u'!');
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sim.ReceivedBytes().size() > received.size(); }, 5000));
+    EXPECT_EQ(sim.ReceivedBytes(), received + "!");
     EXPECT_EQ(FirstLineOfSettings(), "0\r");  // Connect rewrote the file, as always
 }
 
