@@ -10,9 +10,9 @@ static void InitVindelResources() {
 
 namespace vindel {
 
-QString FrontPicturePath(std::u16string_view frontPicture) {
+QString PicturePath(std::u16string_view fileName) {
     return QStringLiteral(":/pictures/") +
-           QString::fromUtf16(frontPicture.data(), static_cast<qsizetype>(frontPicture.size()));
+           QString::fromUtf16(fileName.data(), static_cast<qsizetype>(fileName.size()));
 }
 
 void InitPictures() {

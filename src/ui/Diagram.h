@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QPushButton>
+#include <cstddef>
 
-#include "app/Form.h"
+#include "ui/Button.h"
 #include "ui/Label.h"
 #include "ui/Picture.h"
+#include "ui/TForm.h"
 
 namespace vindel {
 
@@ -13,36 +14,34 @@ namespace vindel {
 // control computer, beside the chosen model's picture. It only reads the
 // setup record.
 class TForm2 final : public TForm {
-    Q_OBJECT
-
   public:
-    explicit TForm2(QWidget* owner);
+    TForm2(Toolkit& toolkit, TForm* owner);
 
     // Fills in the picture and the port ranges from the setup record.
     void FormActivate() override;
     // Closes this window, then the main window, which ends the program.
     void BitBtn1Click();
 
-    TImage* Image1;
-    TLabel* Label1;
-    TLabel* Label6;
-    TLabel* Label7;
-    TLabel* Label8;
-    TLabel* Label9;
-    TLabel* Label10;
-    TLabel* Label11;
-    TImage* Image2;
-    TImage* Image3;
-    TImage* Image4;
-    TImage* Image5;
-    TLabel* Label2;
-    TLabel* Label3;
-    TLabel* Label4;
-    QPushButton* BitBtn1;
+    Picture* Image1;
+    Label* Label1;
+    Label* Label6;
+    Label* Label7;
+    Label* Label8;
+    Label* Label9;
+    Label* Label10;
+    Label* Label11;
+    Picture* Image2;
+    Picture* Image3;
+    Picture* Image4;
+    Picture* Image5;
+    Label* Label2;
+    Label* Label3;
+    Label* Label4;
+    Button* BitBtn1;
 
   private:
     // The picture of each model, in catalogue order.
-    TImage* ModelPicture(std::size_t model) const;
+    Picture* ModelPicture(std::size_t model) const;
 };
 
 extern TForm2* Form2;

@@ -1,21 +1,16 @@
 #include "ui/Telnet.h"
 
+#include <array>
 #include <optional>
 
-#include "app/Application.h"
-#include "app/BusyCursor.h"
-#include "app/HandlerGuard.h"
-#include "app/QtText.h"
 #include "catalogue/PortNumberTexts.h"
 #include "catalogue/SwitchModels.h"
 #include "common/CodePage.h"
 #include "common/MatrixSetup.h"
-#include "resources/Pictures.h"
 #include "settings/SettingsFile.h"
+#include "ui/BusyCursor.h"
 #include "ui/Diagram.h"
-#include "ui/FormStyle.h"
-#include "ui/LineEditText.h"
-#include "ui/StarPasswordStyle.h"
+#include "ui/WindowDescription.h"
 
 namespace vindel {
 
@@ -23,32 +18,74 @@ TForm1* Form1 = nullptr;
 
 namespace {
 
-QString FrontPicture(std::size_t model) {
-    return FrontPicturePath(SwitchModels[model].FrontPicture);
+constexpr ControlKind kCombo = ControlKind::ComboBox;
+constexpr ControlKind kEdit = ControlKind::EditBox;
+constexpr ControlKind kPassword = ControlKind::PasswordBox;
+constexpr ControlKind kButton = ControlKind::Button;
+
+constexpr FontDescription kSentence{u"Calibri", 19};
+constexpr FontDescription kValue{u"Calibri", 19, FontStyle::Bold};
+constexpr FontDescription kTitle{u"Calibri", 19, FontStyle::BoldItalic};
+constexpr FontDescription kVersion{u"Calibri", 13, FontStyle::Bold};
+constexpr FontDescription kBox{u"Calibri", 15};
+constexpr FontDescription kButtonFont{u"Calibri", 15, FontStyle::Bold};
+
+constexpr TextColour kBlack = TextColour::Black;
+constexpr TextColour kWhite = TextColour::White;
+constexpr TextColour kYellow = TextColour::Yellow;
+
+// A picture control takes its picture's size, or is cut at its own.
+constexpr bool kNaturalSize = true;
+constexpr bool kFixedSize = false;
+
+constexpr std::u16string_view Front(std::size_t model) {
+    return SwitchModels[model].FrontPicture;
 }
 
-QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect geometry, const QString& text) {
-    auto* edit = new QLineEdit(text, parent);
-    edit->setObjectName(name);
-    edit->setGeometry(geometry);
-    SetFont(*edit, CalibriFont(15), kBlack);
-    return edit;
-}
+// The main window as designed, its controls in creation order.
+constexpr ControlDescription kControls[] = {
+    LabelControl("Label1", {45, 174, 87, 23}, u"Input Ports", kSentence),
+    LabelControl("Label2", {45, 222, 100, 23}, u"Output Ports", kSentence),
+    LabelControl("Label3", {45, 90, 178, 23}, u"Ethernet switch Model:", kSentence),
+    LabelControl("Label4", {45, 130, 245, 23}, u"Maximum Input + Output ports:", kSentence),
+    LabelControl("Label5", {296, 130, 4, 23}, u"", kSentence),
+    PictureControl("Image1", {46, 282, 501, 85}, Front(0), kNaturalSize),
+    // The banner, cut at the control's right edge.
+    PictureControl("Image2", {-2, 0, 984, 33}, BannerPicture, kFixedSize),
+    PictureControl("Image3", {45, 282, 807, 85}, Front(1), kNaturalSize),
+    PictureControl("Image4", {46, 284, 828, 85}, Front(2), kNaturalSize),
+    PictureControl("Image5", {45, 282, 829, 85}, Front(3), kNaturalSize),
+    LabelControl("Label13", {280, 393, 4, 23}, u"", kValue, kBlack),
+    LabelControl("Label14", {824, 0, 136, 15}, u"Beta - V1.2 (16/11/22)-2", kVersion, kWhite),
+    LabelControl("Label15", {408, 8, 154, 23}, u"N x M Matrix Setup", kTitle, kYellow),
+    LabelControl("Label18", {35, 464, 286, 23},
+                 u"2. Enter IP address of the                       ", kSentence),
+    LabelControl("Label19", {35, 522, 222, 23}, u"3. Enter Login and Password ", kSentence),
+    LabelControl("Label20", {65, 493, 88, 23}, u"IP Address:", kSentence),
+    LabelControl("Label21", {65, 562, 46, 23}, u"Login:", kSentence),
+    LabelControl("Label22", {65, 587, 81, 23}, u"Password:", kSentence),
+    LabelControl("Label23", {235, 464, 40, 23}, u"          ", kValue, kBlack),
+    LabelControl("Label6", {35, 393, 589, 23},
+                 u"1. Connect computer directly to                    of the          "
+                 u"              Ethernet Switch.",
+                 kSentence),
+    LabelControl("Label7", {56, 422, 277, 23}, u"(Leave all other ports unconnected.)", kSentence),
+    LabelControl("Label8", {408, 393, 4, 23}, u"", kValue, kBlack),
+    InputControl(kCombo, "In_box", {152, 176, 89, 26}, u"", kBox, kBlack, 0, u"Input Ports"),
+    InputControl(kCombo, "outbox", {153, 224, 89, 26}, u"", kBox, kBlack, 1, u"Output Ports"),
+    InputControl(kButton, "Button1", {398, 622, 97, 39}, u"Connect", kButtonFont, kBlack, 2,
+                 u"Connect"),
+    InputControl(kEdit, "Edit1", {167, 493, 122, 26}, u"192.168.1.254", kBox, kBlack, 3,
+                 u"IP Address"),
+    InputControl(kEdit, "Edit2", {167, 557, 122, 26}, u"", kBox, kBlack, 4, u"Login"),
+    InputControl(kPassword, "Edit3", {168, 587, 122, 26}, u"", kBox, kBlack, 5, u"Password"),
+    InputControl(kCombo, "Probox", {230, 92, 145, 26}, u"", kBox, kBlack, 6,
+                 u"Ethernet switch Model"),
+};
 
-TComboBox* MakeCombo(QWidget* parent, const char* name, QRect geometry) {
-    auto* combo = new TComboBox(parent, name);
-    combo->setGeometry(geometry);
-    SetFont(*combo, CalibriFont(15), kBlack);
-    return combo;
-}
-
-// The first n count texts, for a count box that offers n counts.
-QStringList CountEntries(std::int32_t n) {
-    QStringList entries;
-    for (const std::u16string& text : FirstPortNumberTexts(n))
-        entries << ToQString(text);
-    return entries;
-}
+constexpr FormDescription kForm1{
+    "Form1", u"Vindel", {200, 0, 969, 669}, {u"Tahoma", 11}, kControls,
+};
 
 // What the provisioning script needs of this window and its Telnet client.
 class Form1Host final : public ProvisioningHost {
@@ -69,14 +106,11 @@ class Form1Host final : public ProvisioningHost {
         busy_.reset();
         Application->ShowNotice(text);
         if (++notices_ == 1) {
-            busy_.emplace();
+            busy_.emplace(Application->GetToolkit());
             Application->Repaint();
         }
     }
-    void ShowDiagram() override {
-        Form2->show();
-        Form2->activateWindow();
-    }
+    void ShowDiagram() override { Form2->Show(); }
 
   private:
     TForm1& form_;
@@ -87,95 +121,53 @@ class Form1Host final : public ProvisioningHost {
 
 template <typename... Controls>
 void SetVisible(bool visible, Controls*... controls) {
-    (controls->setVisible(visible), ...);
-}
-
-// A screen reader announces a box by the sentence label beside it.
-QString AccessibleNameOf(const TLabel* label) {
-    QString name = label->text().trimmed();
-    if (name.endsWith(':'))
-        name.chop(1);
-    return name;
+    (controls->SetVisible(visible), ...);
 }
 
 }  // namespace
 
-TForm1::TForm1(QWidget* owner) : TForm(owner) {
-    setObjectName("Form1");
-    ApplyFormStyle(*this);
-    SetDesignedGeometry(200, 0, 969, 669);
+TForm1::TForm1(Toolkit& toolkit, TForm* owner) : TForm(toolkit, kForm1, owner) {
+    Label1 = Find<Label>("Label1");
+    Label2 = Find<Label>("Label2");
+    Label3 = Find<Label>("Label3");
+    Label4 = Find<Label>("Label4");
+    Label5 = Find<Label>("Label5");
+    Image1 = Find<Picture>("Image1");
+    Image2 = Find<Picture>("Image2");
+    Image3 = Find<Picture>("Image3");
+    Image4 = Find<Picture>("Image4");
+    Image5 = Find<Picture>("Image5");
+    Label13 = Find<Label>("Label13");
+    Label14 = Find<Label>("Label14");
+    Label15 = Find<Label>("Label15");
+    Label18 = Find<Label>("Label18");
+    Label19 = Find<Label>("Label19");
+    Label20 = Find<Label>("Label20");
+    Label21 = Find<Label>("Label21");
+    Label22 = Find<Label>("Label22");
+    Label23 = Find<Label>("Label23");
+    Label6 = Find<Label>("Label6");
+    Label7 = Find<Label>("Label7");
+    Label8 = Find<Label>("Label8");
+    In_box = Find<ComboBox>("In_box");
+    outbox = Find<ComboBox>("outbox");
+    Button1 = Find<Button>("Button1");
+    Edit1 = Find<EditBox>("Edit1");
+    Edit2 = Find<EditBox>("Edit2");
+    Edit3 = Find<EditBox>("Edit3");
+    Probox = Find<ComboBox>("Probox");
 
-    const QFont regular = CalibriFont(19);
-    const QFont bold = CalibriFont(19, FontStyle::Bold);
-    const QColor text = WindowTextColour();
-    Label1 = new TLabel(this, "Label1", {45, 174}, "Input Ports", regular, text);
-    Label2 = new TLabel(this, "Label2", {45, 222}, "Output Ports", regular, text);
-    Label3 = new TLabel(this, "Label3", {45, 90}, "Ethernet switch Model:", regular, text);
-    Label4 = new TLabel(this, "Label4", {45, 130}, "Maximum Input + Output ports:", regular, text);
-    Label5 = new TLabel(this, "Label5", {296, 130}, "", regular, text);
-    Image1 = new TImage(this, "Image1", FrontPicture(0), QPoint(46, 282));
-    Image2 = new TImage(this, "Image2", BannerPicturePath, QRect(-2, 0, 984, 33));
-    Image3 = new TImage(this, "Image3", FrontPicture(1), QPoint(45, 282));
-    Image4 = new TImage(this, "Image4", FrontPicture(2), QPoint(46, 284));
-    Image5 = new TImage(this, "Image5", FrontPicture(3), QPoint(45, 282));
-    Label13 = new TLabel(this, "Label13", {280, 393}, "", bold, kBlack);
-    Label14 = new TLabel(this, "Label14", {824, 0}, "Beta - V1.2 (16/11/22)-2",
-                         CalibriFont(13, FontStyle::Bold), kWhite);
-    Label15 = new TLabel(this, "Label15", {408, 8}, "N x M Matrix Setup",
-                         CalibriFont(19, FontStyle::BoldItalic), kYellow);
-    Label18 = new TLabel(this, "Label18", {35, 464},
-                         "2. Enter IP address of the                       ", regular, text);
-    Label19 = new TLabel(this, "Label19", {35, 522}, "3. Enter Login and Password ", regular, text);
-    Label20 = new TLabel(this, "Label20", {65, 493}, "IP Address:", regular, text);
-    Label21 = new TLabel(this, "Label21", {65, 562}, "Login:", regular, text);
-    Label22 = new TLabel(this, "Label22", {65, 587}, "Password:", regular, text);
-    Label23 = new TLabel(this, "Label23", {235, 464}, "          ", bold, kBlack);
-    Label6 = new TLabel(this, "Label6", {35, 393},
-                        "1. Connect computer directly to                    of the          "
-                        "              Ethernet Switch.",
-                        regular, text);
-    Label7 = new TLabel(this, "Label7", {56, 422}, "(Leave all other ports unconnected.)", regular,
-                        text);
-    Label8 = new TLabel(this, "Label8", {408, 393}, "", bold, kBlack);
-    In_box = MakeCombo(this, "In_box", {152, 176, 89, 26});
-    outbox = MakeCombo(this, "outbox", {153, 224, 89, 26});
-    Button1 = new QPushButton("Connect", this);
-    Button1->setObjectName("Button1");
-    Button1->setGeometry(398, 622, 97, 39);
-    SetFont(*Button1, CalibriFont(15, FontStyle::Bold), kBlack);
-    Edit1 = MakeEdit(this, "Edit1", {167, 493, 122, 26}, "192.168.1.254");
-    Edit2 = MakeEdit(this, "Edit2", {167, 557, 122, 26}, "");
-    Edit3 = MakeEdit(this, "Edit3", {168, 587, 122, 26}, "");
-    Edit3->setEchoMode(QLineEdit::Password);
-    Edit3->setStyle(new StarPasswordStyle(Edit3));
-    Probox = MakeCombo(this, "Probox", {230, 92, 145, 26});
-    for (const SwitchModel& model : SwitchModels) {
-        Probox->addItem(ToQString(model.ModelName));
-    }
-    Probox->setCurrentIndex(-1);
-
-    In_box->setAccessibleName(AccessibleNameOf(Label1));
-    outbox->setAccessibleName(AccessibleNameOf(Label2));
-    Probox->setAccessibleName(AccessibleNameOf(Label3));
-    Edit1->setAccessibleName(AccessibleNameOf(Label20));
-    Edit2->setAccessibleName(AccessibleNameOf(Label21));
-    Edit3->setAccessibleName(AccessibleNameOf(Label22));
-    Button1->setAccessibleName(Button1->text());
-
-    setTabOrder(In_box, outbox);
-    setTabOrder(outbox, Button1);
-    setTabOrder(Button1, Edit1);
-    setTabOrder(Edit1, Edit2);
-    setTabOrder(Edit2, Edit3);
-    setTabOrder(Edit3, Probox);
-    In_box->setFocus();
+    std::vector<std::u16string> models;
+    for (const SwitchModel& model : SwitchModels)
+        models.emplace_back(model.ModelName);
+    Probox->Refill(models);
 
     SetVisible(false, Image1, Image3, Image4, Image5);
 
-    connect(Probox, &TComboBox::Change, this, Guarded(this, [this] { ProboxChange(Probox); }));
-    connect(In_box, &TComboBox::Change, this, Guarded(this, [this] { In_boxChange(In_box); }));
-    connect(outbox, &TComboBox::Change, this, Guarded(this, [this] { outboxChange(outbox); }));
-    connect(Button1, &QPushButton::clicked, this, Guarded(this, [this] { Button1Click(Button1); }));
+    Probox->SetOnChange([this] { ProboxChange(Probox); });
+    In_box->SetOnChange([this] { In_boxChange(In_box); });
+    outbox->SetOnChange([this] { outboxChange(outbox); });
+    Button1->SetOnClick([this] { Button1Click(Button1); });
 
     IdTelnet1.Terminal = u"dumb";
     IdTelnet1.OnDataAvailable = [this](TIdTelnet& sender, const std::u16string& buffer) {
@@ -199,7 +191,7 @@ void TForm1::IdTelnet1DataAvailable(TIdTelnet& /*Sender*/, const std::u16string&
 }
 
 void TForm1::ShowSetupControls() {
-    Label15->SetCaption("N x M Matrix Setup");
+    Label15->SetCaption(u"N x M Matrix Setup");
     // Always the first model's picture, whichever model is chosen; a picture
     // of another model that is showing stays, drawn over it.
     SetVisible(true, Button1, Edit1, Edit2, Edit3, Image1, Label1, Label2, Label3, Label4, Label5,
@@ -208,15 +200,14 @@ void TForm1::ShowSetupControls() {
 }
 
 void TForm1::ShowControllerView() {
-    Label15->SetCaption("Matrix Controller");
+    Label15->SetCaption(u"Matrix Controller");
     SetVisible(false, Button1, Edit1, Edit2, Edit3, Image1, Image3, Image4, Image5, Label1, Label2,
                Label3, Label4, Label5, Label6, Label7, Label8, Label13, Label18, Label19, Label20,
                Label21, Label22, Label23, outbox, Probox, In_box);
 }
 
 void TForm1::ShowSetupView() {
-    LineEditText address(*Edit1), login(*Edit2), password(*Edit3);
-    ReadSettingsFile(address, login, password);
+    ReadSettingsFile(*Edit1, *Edit2, *Edit3);
     ShowSetupControls();
 }
 
@@ -224,39 +215,39 @@ void TForm1::FormActivate() {
     ShowSetupView();
 }
 
-TImage* TForm1::ModelPicture(std::size_t model) const {
-    const std::array<TImage*, 4> pictures = {Image1, Image3, Image4, Image5};
+Picture* TForm1::ModelPicture(std::size_t model) const {
+    const std::array<Picture*, 4> pictures = {Image1, Image3, Image4, Image5};
     return pictures.at(model);
 }
 
-void TForm1::ProboxChange(QObject* /*Sender*/) {
+void TForm1::ProboxChange(Control* /*Sender*/) {
     const int index = Probox->ItemIndex();
     SetVisible(false, Image1, Image3, Image4, Image5);
     if (const SwitchModel* model = FindModelByIndex(index)) {
         MatrixSetup.PortCount = model->PortCount;
-        Label5->SetCaption(ToQString(model->PortCountText));
-        ModelPicture(static_cast<std::size_t>(index))->show();
-        Label23->SetCaption(ToQString(model->ModelName));
-        Label8->SetCaption(ToQString(model->ModelName));
+        Label5->SetCaption(std::u16string(model->PortCountText));
+        ModelPicture(static_cast<std::size_t>(index))->SetVisible(true);
+        Label23->SetCaption(std::u16string(model->ModelName));
+        Label8->SetCaption(std::u16string(model->ModelName));
         MatrixSetup.ModelName = model->ModelName;
-        Label13->SetCaption(ToQString(model->ControlPortText));
+        Label13->SetCaption(std::u16string(model->ControlPortText));
     }
     // At least one port is left for an output.
-    In_box->Refill(CountEntries(MatrixSetup.PortCount - 1));
+    In_box->Refill(FirstPortNumberTexts(MatrixSetup.PortCount - 1));
 }
 
-void TForm1::In_boxChange(QObject* /*Sender*/) {
+void TForm1::In_boxChange(Control* /*Sender*/) {
     MatrixSetup.InputCount = In_box->ItemIndex() + 1;
-    outbox->Refill(CountEntries(MatrixSetup.PortCount - MatrixSetup.InputCount));
+    outbox->Refill(FirstPortNumberTexts(MatrixSetup.PortCount - MatrixSetup.InputCount));
 }
 
-void TForm1::outboxChange(QObject* /*Sender*/) {
+void TForm1::outboxChange(Control* /*Sender*/) {
     MatrixSetup.OutputCount = outbox->ItemIndex() + 1;
-    In_box->Refill(CountEntries(MatrixSetup.PortCount - MatrixSetup.OutputCount));
+    In_box->Refill(FirstPortNumberTexts(MatrixSetup.PortCount - MatrixSetup.OutputCount));
 }
 
-void TForm1::Button1Click(QObject* /*Sender*/) {
-    WriteNewSettingsFile(LineEditText(*Edit1), LineEditText(*Edit2), LineEditText(*Edit3));
+void TForm1::Button1Click(Control* /*Sender*/) {
+    WriteNewSettingsFile(*Edit1, *Edit2, *Edit3);
     RunProvisioning();
 }
 

@@ -1,15 +1,16 @@
 #pragma once
 
-#include <QLineEdit>
-#include <QPushButton>
+#include <string>
 
-#include "app/Application.h"
-#include "app/Form.h"
 #include "net/TIdTelnet.h"
 #include "provisioning/Provisioning.h"
+#include "ui/Application.h"
+#include "ui/Button.h"
 #include "ui/ComboBox.h"
+#include "ui/EditBox.h"
 #include "ui/Label.h"
 #include "ui/Picture.h"
+#include "ui/TForm.h"
 
 namespace vindel {
 
@@ -18,10 +19,8 @@ namespace vindel {
 // It has a setup view with all of that and a controller view, shown while
 // the switch is provisioned, with only the banner and its title.
 class TForm1 final : public TForm {
-    Q_OBJECT
-
   public:
-    explicit TForm1(QWidget* owner);
+    TForm1(Toolkit& toolkit, TForm* owner);
     // Closes a connection that is still open, with any delivery pending;
     // a socket failure on the way is swallowed.
     ~TForm1() override;
@@ -37,13 +36,13 @@ class TForm1 final : public TForm {
 
     // The operator picked or typed a model: its texts, its picture, and the
     // input counts it leaves.
-    void ProboxChange(QObject* Sender);
+    void ProboxChange(Control* Sender);
     // The input count: the output box offers the ports it leaves.
-    void In_boxChange(QObject* Sender);
+    void In_boxChange(Control* Sender);
     // The output count: the input box offers the ports it leaves.
-    void outboxChange(QObject* Sender);
+    void outboxChange(Control* Sender);
     // "Connect": writes the settings file, then provisions the switch.
-    void Button1Click(QObject* Sender);
+    void Button1Click(Control* Sender);
     void RunProvisioning();
     // The pauses of the script, during which the windows still repaint;
     // tests shorten them.
@@ -53,40 +52,40 @@ class TForm1 final : public TForm {
 
     // The controls, in the order they are made; a later one is drawn over an
     // earlier one.
-    TLabel* Label1;
-    TLabel* Label2;
-    TLabel* Label3;
-    TLabel* Label4;
-    TLabel* Label5;
-    TImage* Image1;
-    TImage* Image2;
-    TImage* Image3;
-    TImage* Image4;
-    TImage* Image5;
-    TLabel* Label13;
-    TLabel* Label14;
-    TLabel* Label15;
-    TLabel* Label18;
-    TLabel* Label19;
-    TLabel* Label20;
-    TLabel* Label21;
-    TLabel* Label22;
-    TLabel* Label23;
-    TLabel* Label6;
-    TLabel* Label7;
-    TLabel* Label8;
-    TComboBox* In_box;
-    TComboBox* outbox;
-    QPushButton* Button1;
-    QLineEdit* Edit1;
-    QLineEdit* Edit2;
-    QLineEdit* Edit3;
-    TComboBox* Probox;
+    Label* Label1;
+    Label* Label2;
+    Label* Label3;
+    Label* Label4;
+    Label* Label5;
+    Picture* Image1;
+    Picture* Image2;
+    Picture* Image3;
+    Picture* Image4;
+    Picture* Image5;
+    Label* Label13;
+    Label* Label14;
+    Label* Label15;
+    Label* Label18;
+    Label* Label19;
+    Label* Label20;
+    Label* Label21;
+    Label* Label22;
+    Label* Label23;
+    Label* Label6;
+    Label* Label7;
+    Label* Label8;
+    ComboBox* In_box;
+    ComboBox* outbox;
+    Button* Button1;
+    EditBox* Edit1;
+    EditBox* Edit2;
+    EditBox* Edit3;
+    ComboBox* Probox;
     TIdTelnet IdTelnet1;
 
   private:
     // The picture of each model on this window, in catalogue order.
-    TImage* ModelPicture(std::size_t model) const;
+    Picture* ModelPicture(std::size_t model) const;
 };
 
 extern TForm1* Form1;

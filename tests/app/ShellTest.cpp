@@ -8,21 +8,28 @@
 #include <thread>
 
 #include "Driving.h"
-#include "ModalBoxes.h"
-#include "app/Application.h"
-#include "app/HandlerGuard.h"
+#include "ProgramWindows.h"
 #include "common/Exception.h"
 #include "common/MainThreadQueue.h"
+#include "qt/ModalBoxes.h"
+#include "ui/Application.h"
+#include "ui/HandlerGuard.h"
+#include "ui/TForm.h"
+#include "ui/WindowDescription.h"
+#include "ui/qt/Widgets.h"
 
 namespace vindel {
 namespace {
 
+using qt::WidgetOf;
 using testing::ModalBoxAcceptor;
+
+constexpr FormDescription kCountingForm{"CountingForm", u"", {0, 0, 200, 100}, {}, {}};
 
 // A window that counts its activations and can be told to fail in them.
 class CountingForm final : public TForm {
   public:
-    explicit CountingForm(QWidget* owner) : TForm(owner) { resize(200, 100); }
+    CountingForm(Toolkit& toolkit, TForm* owner) : TForm(toolkit, kCountingForm, owner) {}
     void FormActivate() override {
         ++activations;
         if (failure)
@@ -35,14 +42,15 @@ class CountingForm final : public TForm {
 class ShellTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        application_ = std::make_unique<TApplication>(*qApp);
+        application_ = std::make_unique<TApplication>(*toolkit_);
         application_->CreateForm(main_);
         application_->CreateForm(second_);
     }
     void TearDown() override { application_.reset(); }
 
-    static void Activate(QWidget* window) { ASSERT_TRUE(testing::Activate(*window)); }
+    static void Activate(TForm* window) { ASSERT_TRUE(testing::Activate(*window)); }
 
+    const std::unique_ptr<Toolkit> toolkit_ = testing::MakeToolkit();
     std::unique_ptr<TApplication> application_;
     CountingForm* main_ = nullptr;
     CountingForm* second_ = nullptr;
@@ -85,10 +93,10 @@ TEST_F(ShellTest, BoxesShowTheirTextsAsTheyAreNotAsMarkup) {
 
 TEST_F(ShellTest, FailuresEscapingHandlersReachTheErrorBox) {
     ModalBoxAcceptor acceptor;
-    RunGuarded(nullptr, [] { throw EAbort(u"dropped"); });
+    RunGuarded([] { throw EAbort(u"dropped"); });
     EXPECT_TRUE(acceptor.boxes().empty());
-    RunGuarded(nullptr, [] { throw EConvertError(u"''x'' is not a valid integer value"); });
-    RunGuarded(nullptr, [] { throw std::runtime_error("not one of ours"); });
+    RunGuarded([] { throw EConvertError(u"''x'' is not a valid integer value"); });
+    RunGuarded([] { throw std::runtime_error("not one of ours"); });
     ASSERT_EQ(acceptor.boxes().size(), 2u);
     EXPECT_EQ(acceptor.boxes()[0].text, "''x'' is not a valid integer value.");
     EXPECT_EQ(acceptor.boxes()[1].text, "");
@@ -111,15 +119,15 @@ TEST_F(ShellTest, ActivationRunsOnlyWhenComingFromAnotherFormOrNone) {
     Activate(main_);
     EXPECT_EQ(main_->activations, 2);
     Activate(second_);
-    second_->hide();  // the window left is active, coming from none
+    second_->Hide();  // the window left is active, coming from none
     Activate(main_);
     EXPECT_EQ(main_->activations, 3);
 
     // The operator goes to another program and comes back.
     QEvent deactivate(QEvent::WindowDeactivate);
     QEvent activate(QEvent::WindowActivate);
-    QApplication::sendEvent(main_, &deactivate);
-    QApplication::sendEvent(main_, &activate);
+    QApplication::sendEvent(&WidgetOf(*main_), &deactivate);
+    QApplication::sendEvent(&WidgetOf(*main_), &activate);
     EXPECT_EQ(main_->activations, 3);
 }
 
@@ -132,27 +140,29 @@ TEST_F(ShellTest, FailureInActivationIsShownOnceAndTheProgramGoesOn) {
     ASSERT_EQ(acceptor.boxes().size(), 1u);
     EXPECT_EQ(acceptor.boxes()[0].text, "activation failed.");
     EXPECT_EQ(main_->activations, 1);
-    EXPECT_TRUE(main_->isVisible());
+    EXPECT_TRUE(main_->Visible());
 }
 
 TEST_F(ShellTest, ClosingTheSecondWindowHidesItClosingTheMainOneEndsTheProgram) {
     EXPECT_EQ(application_->MainForm, main_);
-    EXPECT_EQ(second_->parentWidget(), main_);
-    EXPECT_TRUE(second_->isWindow());
+    EXPECT_EQ(WidgetOf(*second_).parentWidget(), &WidgetOf(*main_));
+    EXPECT_TRUE(WidgetOf(*second_).isWindow());
     Activate(main_);
     Activate(second_);
-    second_->close();
-    EXPECT_FALSE(second_->isVisible());
+    second_->Close();
+    EXPECT_FALSE(second_->Visible());
     EXPECT_FALSE(application_->Terminated);
 
     Activate(second_);
-    main_->close();
+    main_->Close();
     EXPECT_TRUE(application_->Terminated);
+    EXPECT_TRUE(main_->Visible());  // until the program ends
 
     std::vector<QString> destroyed;
-    main_->setObjectName("main");
-    second_->setObjectName("second");
-    for (QObject* form : {static_cast<QObject*>(main_), static_cast<QObject*>(second_)}) {
+    WidgetOf(*main_).setObjectName("main");
+    WidgetOf(*second_).setObjectName("second");
+    for (QObject* form :
+         {static_cast<QObject*>(&WidgetOf(*main_)), static_cast<QObject*>(&WidgetOf(*second_))}) {
         QObject::connect(form, &QObject::destroyed,
                          [&destroyed](QObject* gone) { destroyed.push_back(gone->objectName()); });
     }

@@ -4,16 +4,17 @@
 #include <cstdlib>
 #include <memory>
 
-#include "ModalBoxes.h"
-#include "app/Application.h"
-#include "app/ProgramEntry.h"
 #include "common/Exception.h"
+#include "qt/ModalBoxes.h"
+#include "ui/Application.h"
 #include "ui/Diagram.h"
 #include "ui/Telnet.h"
+#include "ui/qt/ProgramEntry.h"
 
 namespace vindel {
 namespace {
 
+using qt::ProgramEntry;
 using testing::ModalBoxAcceptor;
 
 char programName[] = "/opt/vindel/Vindel";
@@ -32,8 +33,8 @@ TEST_F(StartupTest, NormalRunEndsWithZeroWhenTheMainWindowCloses) {
         application.CreateForm(Form1);
         application.CreateForm(Form2);
         QTimer::singleShot(50, [&] {
-            form2_hidden = !Form2->isVisible() && Form1->isVisible();
-            Form1->close();
+            form2_hidden = !Form2->Visible() && Form1->Visible();
+            Form1->Close();
         });
     });
     EXPECT_EQ(code, 0);

@@ -1,9 +1,11 @@
-#include "app/Title.h"
+#include "ui/Title.h"
 
 #include <gtest/gtest.h>
 
-#include "app/Application.h"
+#include <QChar>
+
 #include "common/Text.h"
+#include "ui/Application.h"
 
 namespace vindel {
 namespace {
@@ -25,6 +27,30 @@ TEST(Title, FromProgramPath) {
     for (const auto& [path, title] : cases) {
         EXPECT_EQ(TitleFromProgramPath(path), title) << ToUtf8(path);
     }
+}
+
+// The title's own lower-case table gives, for every character, the lower
+// case Qt gives (but I with dot above, whose simple lower case is "i").
+TEST(Title, LowerCaseOfEveryCharacterIsQts) {
+    int differing = 0;
+    for (char32_t code = 0; code <= 0x10FFFF; ++code) {
+        if ((code >= 0xD800 && code <= 0xDFFF) || code == U'.' || code == U'/' || code == U'\\')
+            continue;
+        std::u16string name = u"A";
+        const char32_t lower = code == 0x0130 ? U'i' : QChar::toLower(code);
+        std::u16string expected = name;
+        for (const auto& [from, to] : {std::pair{code, &name}, {lower, &expected}}) {
+            if (QChar::requiresSurrogates(from)) {
+                to->push_back(QChar::highSurrogate(from));
+                to->push_back(QChar::lowSurrogate(from));
+            } else {
+                to->push_back(static_cast<char16_t>(from));
+            }
+        }
+        if (TitleFromProgramPath(name) != expected && ++differing <= 5)
+            ADD_FAILURE() << "U+" << std::hex << unsigned(code);
+    }
+    EXPECT_EQ(differing, 0);
 }
 
 TEST(ErrorBox, FinalPeriodRule) {

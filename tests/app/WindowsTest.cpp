@@ -2,33 +2,34 @@
 
 #include <QApplication>
 
-#include "app/Application.h"
+#include "ProgramWindows.h"
 #include "ui/Diagram.h"
 #include "ui/Telnet.h"
+#include "ui/qt/Widgets.h"
 
 namespace vindel {
 namespace {
 
 TEST(Windows, CaptionsSizesAndOwnership) {
-    TApplication application(*qApp);
-    application.CreateForm(Form1);
-    application.CreateForm(Form2);
-    EXPECT_EQ(application.MainForm, Form1);
+    const auto program = testing::StartWindows();
+    EXPECT_EQ(program->application.MainForm, Form1);
     struct Expected {
-        QWidget* form;
+        QWidget& form;
         QPoint position;
         QSize client;
     };
+    QWidget& form1 = qt::WidgetOf(*Form1);
+    QWidget& form2 = qt::WidgetOf(*Form2);
     for (const auto& [form, position, client] :
-         {Expected{Form1, {200, 0}, {969, 669}}, Expected{Form2, {200, 50}, {924, 429}}}) {
-        EXPECT_EQ(form->windowTitle(), "Vindel");
-        EXPECT_EQ(form->size(), client);
-        EXPECT_EQ(form->pos(), position);
-        EXPECT_EQ(form->palette().color(QPalette::Window), Qt::white);
+         {Expected{form1, {200, 0}, {969, 669}}, Expected{form2, {200, 50}, {924, 429}}}) {
+        EXPECT_EQ(form.windowTitle(), "Vindel");
+        EXPECT_EQ(form.size(), client);
+        EXPECT_EQ(form.pos(), position);
+        EXPECT_EQ(form.palette().color(QPalette::Window), Qt::white);
     }
-    EXPECT_FALSE(Form2->isVisible());
-    EXPECT_EQ(Form2->parentWidget(), Form1);
-    EXPECT_TRUE(Form2->isWindow());
+    EXPECT_FALSE(Form2->Visible());
+    EXPECT_EQ(form2.parentWidget(), &form1);
+    EXPECT_TRUE(form2.isWindow());
     EXPECT_EQ(QApplication::windowIcon().availableSizes(), QList<QSize>{QSize(48, 48)});
 }
 

@@ -3,6 +3,7 @@
 // the offscreen platform has none of them.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QProcess>
@@ -14,21 +15,23 @@
 #include <thread>
 
 #include "Driving.h"
-#include "ModalBoxes.h"
 #include "PrivateNetwork.h"
 #include "ProgramWindows.h"
 #include "ScratchDirectory.h"
 #include "SimulatedSwitch.h"
 #include "SkipOrFail.h"
 #include "X11Display.h"
-#include "app/Application.h"
 #include "common/Exception.h"
+#include "qt/ModalBoxes.h"
+#include "ui/Application.h"
 #include "ui/Diagram.h"
 #include "ui/Telnet.h"
+#include "ui/qt/Widgets.h"
 
 namespace vindel {
 namespace {
 
+using qt::WidgetOf;
 using std::chrono::milliseconds;
 using testing::ModalBoxAcceptor;
 using testing::X11Display;
@@ -60,10 +63,10 @@ class X11WindowsTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(display_.Connected()) << "no X server";
-        application_ = testing::StartWindows();
+        program_ = testing::StartWindows();
         ASSERT_TRUE(testing::Activate(*Form1));
     }
-    void TearDown() override { application_.reset(); }
+    void TearDown() override { program_.reset(); }
 
     // Whether the window manager stacks `upper` above `lower`.
     bool Above(xcb_window_t upper, xcb_window_t lower) {
@@ -76,15 +79,17 @@ class X11WindowsTest : public ::testing::Test {
 
     testing::ScratchDirectory scratch_{"x11"};
     X11Display display_;
-    std::unique_ptr<TApplication> application_;
+    std::unique_ptr<testing::TestProgram> program_;
 };
 
 TEST_F(X11WindowsTest, TheDiagramWindowIsOwnedByTheMainWindow) {
-    Form2->show();  // as the script shows it
-    Form2->activateWindow();
-    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == Form2; }, 5000));
-    const xcb_window_t form1 = X11Display::Id(*Form1);
-    const xcb_window_t form2 = X11Display::Id(*Form2);
+    QWidget& mainWindow = WidgetOf(*Form1);
+    QWidget& diagramWindow = WidgetOf(*Form2);
+    Form2->Show();  // as the script shows it
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return QApplication::activeWindow() == &diagramWindow; }, 5000));
+    const xcb_window_t form1 = X11Display::Id(mainWindow);
+    const xcb_window_t form2 = X11Display::Id(diagramWindow);
     EXPECT_EQ(display_.WindowProperty(form2, "WM_TRANSIENT_FOR"), form1);
     EXPECT_TRUE(display_.AtomNames(form2, "_NET_WM_STATE").contains("_NET_WM_STATE_SKIP_TASKBAR"));
     EXPECT_FALSE(display_.AtomNames(form1, "_NET_WM_STATE").contains("_NET_WM_STATE_SKIP_TASKBAR"));
@@ -97,32 +102,33 @@ TEST_F(X11WindowsTest, TheDiagramWindowIsOwnedByTheMainWindow) {
     const xcb_window_t otherId = X11Display::Id(other);
     ASSERT_TRUE(QTest::qWaitFor([&] { return Above(otherId, form2); }, 5000));
     Form1->ShowControllerView();
-    ASSERT_TRUE(ClickOnScreen(Form1->mapToGlobal(QPoint(940, 640))));
+    ASSERT_TRUE(ClickOnScreen(mainWindow.mapToGlobal(QPoint(940, 640))));
     // The main window comes up, and its setup view with it (the diagram
     // window was the program's active window before); the diagram window
     // stays in front of it.
     ASSERT_TRUE(QTest::qWaitFor([&] { return Above(form1, otherId); }, 5000));
     EXPECT_TRUE(Above(form2, form1));
-    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == Form1; }, 5000));
-    EXPECT_EQ(Form1->Label15->text(), "N x M Matrix Setup");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &mainWindow; }, 5000));
+    EXPECT_EQ(Form1->Label15->Caption(), u"N x M Matrix Setup");
 
     // Minimised with the main window, and back with it.
-    Form1->showMinimized();
+    mainWindow.showMinimized();
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return !display_.Viewable(form1) && !display_.Viewable(form2); }, 5000));
-    Form1->showNormal();
+    mainWindow.showNormal();
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return display_.Viewable(form1) && display_.Viewable(form2); }, 5000));
 
     // Its close box only hides it.
     display_.RequestClose(form2);
-    EXPECT_TRUE(QTest::qWaitFor([] { return !Form2->isVisible(); }, 5000));
-    EXPECT_FALSE(application_->Terminated);
-    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([] { return !Form2->Visible(); }, 5000));
+    EXPECT_FALSE(program_->application.Terminated);
+    EXPECT_TRUE(Form1->Visible());
 }
 
 TEST_F(X11WindowsTest, BoxesShowTheirWholeCaptionAndAPlainOk) {
-    application_->Title = u"Vindel";
+    TApplication& application = program_->application;
+    application.Title = u"Vindel";
     struct Seen {
         QString text;
         int width;
@@ -133,9 +139,9 @@ TEST_F(X11WindowsTest, BoxesShowTheirWholeCaptionAndAPlainOk) {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         seen.push_back({shown.text, box->width(), !box->button(QMessageBox::Ok)->icon().isNull()});
     });
-    application_->ShowNotice(u"Setup Complete!");
-    application_->ShowNotice(u"Please watting few minute!");
-    application_->ShowException(Exception(u"x"));
+    application.ShowNotice(u"Setup Complete!");
+    application.ShowNotice(u"Please watting few minute!");
+    application.ShowException(Exception(u"x"));
     ASSERT_EQ(seen.size(), 3u);
     for (const Seen& box : seen) {
         SCOPED_TRACE(box.text.toStdString());
@@ -160,13 +166,13 @@ TEST_F(X11WindowsTest, WhileTheScriptRunsTheWindowRepaintsUnderTheBusyCursor) {
     // controller view; the script starts once the box has been drawn.
     QRect boxArea;
     std::string receivedWhenComplete;
-    QString titleWhenComplete;
+    std::u16string titleWhenComplete;
     bool busyOverABox = false;
     ModalBoxAcceptor boxes([&](const testing::ShownBox& box) {
         busyOverABox = busyOverABox || QApplication::overrideCursor() != nullptr;
         if (box.text == "Setup Complete!") {
             receivedWhenComplete = sim.ReceivedBytes();
-            titleWhenComplete = Form1->Label15->text();
+            titleWhenComplete = Form1->Label15->Caption();
             return;
         }
         boxArea = QApplication::activeModalWidget()->geometry();
@@ -195,7 +201,7 @@ TEST_F(X11WindowsTest, WhileTheScriptRunsTheWindowRepaintsUnderTheBusyCursor) {
         }
         pause(length);
     };
-    Form1->Button1->click();
+    Form1->Button1->Click();
     watching = false;
     if (watcher.joinable())
         watcher.join();
@@ -208,7 +214,7 @@ TEST_F(X11WindowsTest, WhileTheScriptRunsTheWindowRepaintsUnderTheBusyCursor) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     // The window system's activations during the pauses are no new
     // activation of the main window: its controller view stayed.
-    EXPECT_EQ(titleWhenComplete, "Matrix Controller");
+    EXPECT_EQ(titleWhenComplete, u"Matrix Controller");
 
     // The wire is as it was: the whole script before any answer to the
     // switch's options, and the 5 s pause after "Y" exact.

@@ -7,22 +7,24 @@
 #include <fstream>
 
 #include "Driving.h"
-#include "ModalBoxes.h"
 #include "PrivateNetwork.h"
 #include "ProgramWindows.h"
 #include "ScratchDirectory.h"
 #include "SimulatedSwitch.h"
 #include "SkipOrFail.h"
 #include "ThreadCount.h"
-#include "app/Application.h"
 #include "common/MatrixSetup.h"
+#include "qt/ModalBoxes.h"
 #include "settings/SettingsFile.h"
+#include "ui/Application.h"
 #include "ui/Diagram.h"
 #include "ui/Telnet.h"
+#include "ui/qt/Widgets.h"
 
 namespace vindel {
 namespace {
 
+using qt::WidgetOf;
 using std::chrono::milliseconds;
 using testing::ModalBoxAcceptor;
 
@@ -52,10 +54,10 @@ class EndToEndTest : public ::testing::Test {
         if (!privateNetworkFailure.empty()) {
             VINDEL_SKIP_OR_FAIL("no private network: " + privateNetworkFailure);
         }
-        application_ = testing::StartWindows();
+        program_ = testing::StartWindows();
         ASSERT_TRUE(testing::Activate(*Form1));
     }
-    void TearDown() override { application_.reset(); }
+    void TearDown() override { program_.reset(); }
 
     static QStringList Texts(const ModalBoxAcceptor& boxes) {
         QStringList texts;
@@ -65,7 +67,7 @@ class EndToEndTest : public ::testing::Test {
     }
 
     testing::ScratchDirectory scratch_{"e2e"};
-    std::unique_ptr<TApplication> application_;
+    std::unique_ptr<testing::TestProgram> program_;
 };
 
 TEST_F(EndToEndTest, ProvisionsTheSwitchAndAnswersItsOptionsOnlyAtTheEnd) {
@@ -104,7 +106,7 @@ TEST_F(EndToEndTest, ProvisionsTheSwitchAndAnswersItsOptionsOnlyAtTheEnd) {
                               5000);
         sentWhileBoxOpen = sim.ReceivedBytes();
     });
-    Form1->Button1->click();
+    Form1->Button1->Click();
 
     EXPECT_EQ(Texts(boxes), QStringList({"Please watting few minute!", "Setup Complete!"}));
     // Every line, the login and password first, ends in CR LF, and not one
@@ -130,19 +132,20 @@ TEST_F(EndToEndTest, ProvisionsTheSwitchAndAnswersItsOptionsOnlyAtTheEnd) {
 
     EXPECT_EQ(firstLineWhileBoxOpen, "0\r");
     EXPECT_EQ(FirstLineOfSettings(), "1\r");
-    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == Form2; }, 5000));
-    EXPECT_EQ(Form2->Label4->text(), "SG300-10");
-    EXPECT_EQ(Form2->Label7->text(), "Ports 2");
-    EXPECT_EQ(Form2->Label10->text(), "Ports 3");
-    EXPECT_EQ(Form2->Label9->text(), "Ports 5");
-    EXPECT_EQ(Form2->Label3->text(), "Port G10");
+    ASSERT_TRUE(
+        QTest::qWaitFor([] { return QApplication::activeWindow() == &WidgetOf(*Form2); }, 5000));
+    EXPECT_EQ(Form2->Label4->Caption(), u"SG300-10");
+    EXPECT_EQ(Form2->Label7->Caption(), u"Ports 2");
+    EXPECT_EQ(Form2->Label10->Caption(), u"Ports 3");
+    EXPECT_EQ(Form2->Label9->Caption(), u"Ports 5");
+    EXPECT_EQ(Form2->Label3->Caption(), u"Port G10");
 
     // Back on the main window, Connect again: the connection is still open,
     // so nothing is shown or typed.
     ASSERT_TRUE(testing::Activate(*Form1));
-    EXPECT_EQ(Form1->Label15->text(), "N x M Matrix Setup");
+    EXPECT_EQ(Form1->Label15->Caption(), u"N x M Matrix Setup");
     const std::size_t received = sim.ReceivedBytes().size();
-    Form1->Button1->click();
+    Form1->Button1->Click();
     QTest::qWait(200);
     EXPECT_EQ(boxes.boxes().size(), 2u);
     EXPECT_EQ(sim.ReceivedBytes().size(), received);
@@ -158,11 +161,12 @@ std::vector<std::string> ProvisionQuickly(SwitchProfile profile, int model, int 
     testing::HurryProvisioning();
     testing::ChooseSetup(model, inputs, outputs);
     ModalBoxAcceptor boxes;
-    Form1->Button1->click();
+    Form1->Button1->Click();
     EXPECT_EQ(boxes.boxes().size(), 2u);
     EXPECT_EQ(FirstLineOfSettings(), "1\r");
     // The diagram window fills itself in once it has become active.
-    EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == Form2; }, 5000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([] { return QApplication::activeWindow() == &WidgetOf(*Form2); }, 5000));
     const std::size_t expected = 8u + 3u * inputs + 2u * outputs;
     EXPECT_TRUE(QTest::qWaitFor([&] { return sim.Lines().size() >= expected; }, 5000));
     if (profile == SwitchProfile::Silent) {
@@ -177,7 +181,7 @@ TEST_F(EndToEndTest, FiftyInputsToASilentSwitch) {
     EXPECT_EQ(lines[3 + 49], "vlan 51");
     EXPECT_EQ(lines[3 + 50 + 99], "switchport trunk native vlan 51");
     EXPECT_EQ(lines[153], "interface gi51");
-    EXPECT_EQ(Form2->Label9->text(), "Ports 51");
+    EXPECT_EQ(Form2->Label9->Caption(), u"Ports 51");
 }
 
 TEST_F(EndToEndTest, OutputsOnlyToASlowSwitch) {
@@ -195,15 +199,15 @@ TEST_F(EndToEndTest, RefusedConnectLeavesTheControllerViewAndAnUnmarkedFile) {
     ModalBoxAcceptor boxes([&](const testing::ShownBox&) {
         busyOverABox = busyOverABox || QApplication::overrideCursor() != nullptr;
     });
-    Form1->Button1->click();
+    Form1->Button1->Click();
     EXPECT_EQ(Texts(boxes), QStringList({"Please watting few minute!",
                                          "Socket Error # 10061\r\nConnection refused."}));
     EXPECT_FALSE(busyOverABox);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(Form1->Label15->text(), "Matrix Controller");
-    EXPECT_FALSE(Form1->Button1->isVisible());
+    EXPECT_EQ(Form1->Label15->Caption(), u"Matrix Controller");
+    EXPECT_FALSE(Form1->Button1->Visible());
     EXPECT_EQ(FirstLineOfSettings(), "0\r");
-    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_FALSE(Form2->Visible());
 }
 
 TEST_F(EndToEndTest, SwitchThatLogsOutMidwayIsReportedNotCompleted) {
@@ -212,11 +216,11 @@ TEST_F(EndToEndTest, SwitchThatLogsOutMidwayIsReportedNotCompleted) {
     testing::HurryProvisioning();
     testing::ChooseSetup(0, 0, 0);
     ModalBoxAcceptor boxes;
-    Form1->Button1->click();
+    Form1->Button1->Click();
     EXPECT_EQ(Texts(boxes),
               QStringList({"Please watting few minute!", "Connection Closed Gracefully."}));
     EXPECT_EQ(FirstLineOfSettings(), "0\r");
-    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_FALSE(Form2->Visible());
 }
 
 // The switch resets the connection, while the script types or once the run
@@ -238,7 +242,7 @@ TEST_F(EndToEndTest, ResetIsShownAsAResetAndTheNextConnectStartsAfresh) {
     const QString reset = "Socket Error # 10054\r\nConnection reset by peer.";
     const auto connect = [] {
         ModalBoxAcceptor boxes;
-        Form1->Button1->click();
+        Form1->Button1->Click();
         return Texts(boxes);
     };
 
@@ -246,7 +250,7 @@ TEST_F(EndToEndTest, ResetIsShownAsAResetAndTheNextConnectStartsAfresh) {
     EXPECT_EQ(connect(), QStringList({"Please watting few minute!", reset}));
     EXPECT_EQ(sim.Resets(), 1u);
     EXPECT_EQ(FirstLineOfSettings(), "0\r");
-    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_FALSE(Form2->Visible());
     EXPECT_EQ(connect(), QStringList({"Please watting few minute!", "Setup Complete!"}));
 
     // After the run, on the connection kept open; the receiving thread

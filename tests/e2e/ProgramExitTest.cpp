@@ -10,14 +10,18 @@
 #include <iostream>
 #include <string>
 
-#include "ModalBoxes.h"
+#include "Driving.h"
 #include "PrivateNetwork.h"
 #include "ProgramWindows.h"
 #include "ScratchDirectory.h"
 #include "SimulatedSwitch.h"
 #include "SkipOrFail.h"
 #include "ThreadCount.h"
-#include "app/ProgramEntry.h"
+#include "qt/ModalBoxes.h"
+#include "ui/Diagram.h"
+#include "ui/Program.h"
+#include "ui/Telnet.h"
+#include "ui/qt/ProgramEntry.h"
 
 namespace vindel {
 namespace {
@@ -40,9 +44,8 @@ int RunResetAndClose(bool waitForReceivingThread) {
     SimulatedSwitch sim({});
     std::string problem;
     int argc = 1;
-    const int code = ProgramEntry(argc, arguments, [&](TApplication& application) {
-        application.CreateForm(Form1);
-        application.CreateForm(Form2);
+    const int code = qt::ProgramEntry(argc, arguments, [&](TApplication& application) {
+        CreateWindows(application);
         QTimer::singleShot(0, [&] {
             if (!testing::Activate(*Form1)) {
                 problem = "the main window never became active";
@@ -54,7 +57,7 @@ int RunResetAndClose(bool waitForReceivingThread) {
             QStringList texts;
             {
                 testing::ModalBoxAcceptor boxes;
-                Form1->Button1->click();
+                Form1->Button1->Click();
                 for (const auto& box : boxes.boxes())
                     texts << box.text;
             }
@@ -66,7 +69,7 @@ int RunResetAndClose(bool waitForReceivingThread) {
             if (waitForReceivingThread &&
                 !QTest::qWaitFor([&] { return testing::ThreadCount() == threads; }, 5000))
                 problem = "the receiving thread outlived the reset";
-            Form2->BitBtn1->click();  // "Close": the diagram window, then the main one
+            Form2->BitBtn1->Click();  // "Close": the diagram window, then the main one
         });
     });
     if (!problem.empty()) {

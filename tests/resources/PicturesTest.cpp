@@ -91,7 +91,7 @@ TEST(Pictures, FrontsAreRgbPngsWithTheControlPortFramed) {
         SCOPED_TRACE(ToUtf8(front.model));
         const SwitchModel* row = FindModelByName(front.model);
         ASSERT_NE(row, nullptr);
-        const QByteArray bytes = ReadResource(FrontPicturePath(row->FrontPicture));
+        const QByteArray bytes = ReadResource(PicturePath(row->FrontPicture));
         const PngHeader header = ReadPngHeader(bytes);
         EXPECT_EQ(header.width, static_cast<std::uint32_t>(front.width));
         EXPECT_EQ(header.height, 85u);

@@ -1,12 +1,10 @@
+// The diagram window, through the windows' interfaces.
 #include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QTest>
 
 #include "Driving.h"
 #include "ProgramWindows.h"
-#include "app/Application.h"
 #include "common/MatrixSetup.h"
+#include "common/Text.h"
 #include "ui/Diagram.h"
 #include "ui/Telnet.h"
 
@@ -15,49 +13,57 @@ namespace {
 
 class DiagramTest : public ::testing::Test {
   protected:
-    void SetUp() override { application_ = testing::StartWindows(); }
-    void TearDown() override { application_.reset(); }
+    void SetUp() override { program_ = testing::StartWindows(); }
+    void TearDown() override { program_.reset(); }
 
     // Shows the diagram window and waits until it has become active.
     static void ShowDiagram() { ASSERT_TRUE(testing::Activate(*Form2)); }
 
-    static QString VisiblePicture() {
-        QString shown;
-        for (TImage* picture : {Form2->Image2, Form2->Image3, Form2->Image4, Form2->Image5}) {
-            if (picture->isVisibleTo(Form2))
-                shown += picture->objectName();
+    static std::string VisiblePicture() {
+        std::string shown;
+        const std::pair<const Picture*, const char*> pictures[] = {
+            {Form2->Image2, "Image2"},
+            {Form2->Image3, "Image3"},
+            {Form2->Image4, "Image4"},
+            {Form2->Image5, "Image5"},
+        };
+        for (const auto& [picture, name] : pictures) {
+            if (picture->Visible())
+                shown += name;
         }
         return shown;
     }
 
-    std::unique_ptr<TApplication> application_;
+    std::unique_ptr<testing::TestProgram> program_;
 };
 
 TEST_F(DiagramTest, CloseButtonAppearsOnlyWithTheFirstActivation) {
-    EXPECT_FALSE(Form2->BitBtn1->isVisibleTo(Form2));
+    EXPECT_FALSE(Form2->BitBtn1->Visible());
     EXPECT_EQ(VisiblePicture(), "Image2Image3Image4Image5");  // all four as laid out
     ShowDiagram();
-    EXPECT_TRUE(Form2->BitBtn1->isVisible());
-    EXPECT_EQ(Form2->BitBtn1->geometry(), QRect(409, 376, 86, 33));
+    EXPECT_TRUE(Form2->BitBtn1->Visible());
+    EXPECT_EQ(Form2->BitBtn1->Geometry(), (Bounds{409, 376, 86, 33}));
 }
 
 TEST_F(DiagramTest, ShowsThePortsOfTheSetup) {
     struct Case {
         const char16_t* model;
         int inputs, outputs;
-        QString picture, modelLabel, controlPort, lastInput, firstOutput, lastOutput;
+        std::string picture;
+        std::u16string modelLabel, controlPort, lastInput, firstOutput, lastOutput;
     };
     const Case cases[] = {
-        {u"SG300-10", 3, 5, "Image2", "SG300-10", "Port G10", "Ports 3", "Ports 4", "Ports 8"},
-        {u"SG300-52", 50, 1, "Image5", "SG300-52", "Port G52", "Ports 50", "Ports 51", "Ports 51"},
+        {u"SG300-10", 3, 5, "Image2", u"SG300-10", u"Port G10", u"Ports 3", u"Ports 4", u"Ports 8"},
+        {u"SG300-52", 50, 1, "Image5", u"SG300-52", u"Port G52", u"Ports 50", u"Ports 51",
+         u"Ports 51"},
         // No model: no picture, and the labels keep what they held.
-        {u"", 0, 0, "", "SG300-52", "Port G52", "Ports 0", "Ports 1", "Ports 0"},
-        {u"sg300-10", 2, 2, "", "SG300-52", "Port G52", "Ports 2", "Ports 3", "Ports 4"},
+        {u"", 0, 0, "", u"SG300-52", u"Port G52", u"Ports 0", u"Ports 1", u"Ports 0"},
+        {u"sg300-10", 2, 2, "", u"SG300-52", u"Port G52", u"Ports 2", u"Ports 3", u"Ports 4"},
     };
-    EXPECT_EQ(Form2->Label3->text(), "Ports 1");
-    EXPECT_EQ(Form2->Label4->text(), "");
+    EXPECT_EQ(Form2->Label3->Caption(), u"Ports 1");
+    EXPECT_EQ(Form2->Label4->Caption(), u"");
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.modelLabel.toStdString() + " " + std::to_string(c.inputs));
+        SCOPED_TRACE(ToUtf8(c.modelLabel) + " " + std::to_string(c.inputs));
         MatrixSetup.ModelName = c.model;
         MatrixSetup.InputCount = c.inputs;
         MatrixSetup.OutputCount = c.outputs;
@@ -65,20 +71,20 @@ TEST_F(DiagramTest, ShowsThePortsOfTheSetup) {
         ASSERT_TRUE(testing::Activate(*Form1));
         ShowDiagram();
         EXPECT_EQ(VisiblePicture(), c.picture);
-        EXPECT_EQ(Form2->Label4->text(), c.modelLabel);
-        EXPECT_EQ(Form2->Label3->text(), c.controlPort);
-        EXPECT_EQ(Form2->Label7->text(), c.lastInput);
-        EXPECT_EQ(Form2->Label10->text(), c.firstOutput);
-        EXPECT_EQ(Form2->Label9->text(), c.lastOutput);
-        EXPECT_EQ(Form2->Label11->text(), "Ports 1");
+        EXPECT_EQ(Form2->Label4->Caption(), c.modelLabel);
+        EXPECT_EQ(Form2->Label3->Caption(), c.controlPort);
+        EXPECT_EQ(Form2->Label7->Caption(), c.lastInput);
+        EXPECT_EQ(Form2->Label10->Caption(), c.firstOutput);
+        EXPECT_EQ(Form2->Label9->Caption(), c.lastOutput);
+        EXPECT_EQ(Form2->Label11->Caption(), u"Ports 1");
     }
 }
 
 TEST_F(DiagramTest, CloseEndsTheProgram) {
     ShowDiagram();
-    Form2->BitBtn1->click();
-    EXPECT_FALSE(Form2->isVisible());
-    EXPECT_TRUE(application_->Terminated);
+    Form2->BitBtn1->Click();
+    EXPECT_FALSE(Form2->Visible());
+    EXPECT_TRUE(program_->application.Terminated);
 }
 
 }  // namespace

@@ -4,15 +4,19 @@
 //
 //   vindel-screenshots OUTPUT_DIR
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QPixmap>
 #include <QTest>
 #include <cstdio>
 
-#include "app/Application.h"
 #include "common/MatrixSetup.h"
+#include "ui/Application.h"
 #include "ui/Diagram.h"
+#include "ui/Program.h"
 #include "ui/Telnet.h"
+#include "ui/qt/QtToolkit.h"
+#include "ui/qt/Widgets.h"
 
 namespace {
 
@@ -38,25 +42,26 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    vindel::TApplication application(qt);
-    application.CreateForm(vindel::Form1);
-    application.CreateForm(vindel::Form2);
+    vindel::qt::QtToolkit toolkit(qt);
+    vindel::TApplication application(toolkit);
+    vindel::CreateWindows(application);
     using vindel::Form1;
     using vindel::Form2;
+    using vindel::qt::WidgetOf;
 
-    bool ok = Save(*Form1, out.filePath("main-window.png"));
+    bool ok = Save(WidgetOf(*Form1), out.filePath("main-window.png"));
 
     // A model and counts chosen, as the operator would before "Connect".
-    Form1->Probox->setCurrentIndex(0);
+    WidgetOf<QComboBox>(*Form1->Probox).setCurrentIndex(0);
     Form1->ProboxChange(Form1->Probox);
-    Form1->In_box->setCurrentIndex(3);
+    WidgetOf<QComboBox>(*Form1->In_box).setCurrentIndex(3);
     Form1->In_boxChange(Form1->In_box);
-    Form1->outbox->setCurrentIndex(3);
+    WidgetOf<QComboBox>(*Form1->outbox).setCurrentIndex(3);
     Form1->outboxChange(Form1->outbox);
-    ok = Save(*Form1, out.filePath("main-window-model.png")) && ok;
+    ok = Save(WidgetOf(*Form1), out.filePath("main-window-model.png")) && ok;
 
     vindel::MatrixSetup.InputCount = 4;
     vindel::MatrixSetup.OutputCount = 4;
-    ok = Save(*Form2, out.filePath("diagram-window.png")) && ok;
+    ok = Save(WidgetOf(*Form2), out.filePath("diagram-window.png")) && ok;
     return ok ? 0 : 1;
 }

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QPushButton>
+#include <functional>
+
+#include "ui/Button.h"
+#include "ui/WindowDescription.h"
+
+namespace vindel::qt {
+
+// A push button.
+class TButton final : public QPushButton, public Button {
+    Q_OBJECT
+
+  public:
+    TButton(QWidget* parent, const ControlDescription& description);
+
+    bool Visible() const override;
+    void SetVisible(bool visible) override { setVisible(visible); }
+    Bounds Geometry() const override;
+    std::u16string Caption() const override { return text().toStdU16String(); }
+    void SetOnClick(std::function<void()> handler) override { onClick_ = std::move(handler); }
+    void Click() override { click(); }
+
+  private:
+    std::function<void()> onClick_;
+};
+
+}  // namespace vindel::qt

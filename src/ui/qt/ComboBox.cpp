@@ -1,0 +1,109 @@
+#include "ui/qt/ComboBox.h"
+
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include "ui/HandlerGuard.h"
+#include "ui/qt/FormStyle.h"
+#include "ui/qt/QtText.h"
+#include "ui/qt/Widgets.h"
+
+namespace vindel::qt {
+
+TComboBox::TComboBox(QWidget* parent, const ControlDescription& description) : QComboBox(parent) {
+    setObjectName(ToQString(description.name));
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setMaxVisibleItems(8);
+    // Qt's completer moves no selection; the completion here is our own.
+    setCompleter(nullptr);
+    // When the box loses focus, and on Return, Qt selects the entry that
+    // equals the text and reports it as a pick. Only a pick from the list or
+    // an edit may select an entry here.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+    disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
+    // The edit box reports an edit before it reports the new text and
+    // selection, so shownText_ still holds the text before the edit then.
+    connect(lineEdit(), &QLineEdit::textChanged, this, &TComboBox::RememberShownText);
+    connect(lineEdit(), &QLineEdit::selectionChanged, this, &TComboBox::RememberShownText);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &TComboBox::OnTextEdited);
+    connect(this, &QComboBox::activated, this, &TComboBox::RaiseChange);
+    const Bounds& bounds = description.bounds;
+    setGeometry(bounds.left, bounds.top, bounds.width, bounds.height);
+    SetFont(*this, ControlFont(description.font), Colour(description.colour));
+}
+
+bool TComboBox::Visible() const {
+    return VisibleInForm(*this);
+}
+
+Bounds TComboBox::Geometry() const {
+    return GeometryOf(*this);
+}
+
+void TComboBox::Refill(std::span<const std::u16string> entries) {
+    const QSignalBlocker blocker(this);
+    const QString text = currentText();
+    clear();
+    for (const std::u16string& entry : entries)
+        addItem(ToQString(entry));
+    ShowTextWithoutSelection(text, static_cast<int>(text.size()));
+}
+
+std::vector<std::u16string> TComboBox::Entries() const {
+    std::vector<std::u16string> entries;
+    for (int i = 0; i < count(); ++i)
+        entries.push_back(itemText(i).toStdU16String());
+    return entries;
+}
+
+void TComboBox::OnTextEdited(const QString& text) {
+    // A deletion cuts the text back: the new text begins the old one, is
+    // shorter, and adds nothing to what was left unselected of it. So
+    // deleting the completed part of an entry completes nothing, while "s",
+    // or "S", typed over a selected "SG300-20" is typing.
+    const bool deleting = shownText_.startsWith(text) && text.size() < shownText_.size() &&
+                          text.size() <= shownText_.size() - selectedLength_;
+    int match = -1;
+    if (!deleting && !text.isEmpty()) {
+        for (int i = 0; i < count() && match < 0; ++i) {
+            if (itemText(i).startsWith(text, Qt::CaseInsensitive))
+                match = i;
+        }
+    }
+    const int before = currentIndex();
+    if (match >= 0) {
+        {
+            const QSignalBlocker blocker(this);
+            setCurrentIndex(match);
+        }
+        const QString completed = itemText(match);
+        lineEdit()->setSelection(static_cast<int>(completed.size()),
+                                 static_cast<int>(text.size() - completed.size()));
+        if (match != before)
+            RaiseChange();
+        return;
+    }
+    ShowTextWithoutSelection(text, lineEdit()->cursorPosition());
+    RaiseChange();
+}
+
+void TComboBox::RaiseChange() {
+    if (onChange_)
+        RunGuarded(onChange_);
+}
+
+void TComboBox::RememberShownText() {
+    shownText_ = lineEdit()->text();
+    selectedLength_ = lineEdit()->selectionLength();
+}
+
+void TComboBox::ShowTextWithoutSelection(const QString& text, int cursor) {
+    const QSignalBlocker blocker(this);
+    // On an editable box, dropping the selection also empties the text.
+    setCurrentIndex(-1);
+    setEditText(text);
+    lineEdit()->setCursorPosition(cursor);
+}
+
+}  // namespace vindel::qt

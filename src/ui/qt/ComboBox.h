@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QComboBox>
+#include <QStringList>
+#include <functional>
+
+#include "ui/ComboBox.h"
+#include "ui/WindowDescription.h"
+
+namespace vindel::qt {
+
+// An editable drop-down box with the behaviour of ComboBox, on a QComboBox,
+// whose own completion, and whose selection of an entry equal to the text
+// on leaving the box or on Return, are replaced by ours.
+class TComboBox final : public QComboBox, public ComboBox {
+    Q_OBJECT
+
+  public:
+    TComboBox(QWidget* parent, const ControlDescription& description);
+
+    bool Visible() const override;
+    void SetVisible(bool visible) override { setVisible(visible); }
+    Bounds Geometry() const override;
+    void Refill(std::span<const std::u16string> entries) override;
+    std::vector<std::u16string> Entries() const override;
+    int ItemIndex() const override { return currentIndex(); }
+    std::u16string Text() const override { return currentText().toStdU16String(); }
+    void SetOnChange(std::function<void()> handler) override { onChange_ = std::move(handler); }
+
+  private:
+    void OnTextEdited(const QString& text);
+    void RaiseChange();
+    void RememberShownText();
+    void ShowTextWithoutSelection(const QString& text, int cursor);
+
+    std::function<void()> onChange_;
+    // What the box showed before the operator's edit, and how many of its
+    // characters were selected: an edit is told from them as typing or
+    // deleting.
+    QString shownText_;
+    qsizetype selectedLength_ = 0;
+};
+
+}  // namespace vindel::qt

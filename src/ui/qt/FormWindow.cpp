@@ -1,0 +1,154 @@
+#include "ui/qt/FormWindow.h"
+
+#include <QCloseEvent>
+#include <QHideEvent>
+#include <QShowEvent>
+#include <algorithm>
+#include <map>
+
+#include "ui/HandlerGuard.h"
+#include "ui/qt/Button.h"
+#include "ui/qt/ComboBox.h"
+#include "ui/qt/Edit.h"
+#include "ui/qt/FormStyle.h"
+#include "ui/qt/Label.h"
+#include "ui/qt/Picture.h"
+#include "ui/qt/QtText.h"
+#include "ui/qt/QtToolkit.h"
+#include "ui/qt/TaskBar.h"
+
+namespace vindel::qt {
+namespace {
+
+// To the window system an owned window is a dialog: that makes it a
+// transient of its owner (WM_TRANSIENT_FOR on X11, the parent of its
+// toplevel on Wayland), which keeps it in front of the owner and minimises
+// it with the owner. Its title bar stays that of an ordinary window.
+constexpr Qt::WindowFlags kOwnedWindow = Qt::Dialog | Qt::WindowTitleHint |
+                                         Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                                         Qt::WindowCloseButtonHint;
+
+// The control of a description's entry, owned by the form.
+QWidget* MakeControl(QWidget& form, const ControlDescription& d) {
+    switch (d.kind) {
+        case ControlKind::Label:
+            return new TLabel(&form, d);
+        case ControlKind::Picture:
+            return new TImage(&form, d);
+        case ControlKind::ComboBox:
+            return new TComboBox(&form, d);
+        case ControlKind::EditBox:
+        case ControlKind::PasswordBox:
+            return new TEdit(&form, d);
+        case ControlKind::Button:
+            return new TButton(&form, d);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+FormWindow::FormWindow(QtToolkit& toolkit, const FormDescription& description, FormWindow* owner)
+    : QWidget(owner, owner != nullptr ? kOwnedWindow : Qt::WindowFlags()), toolkit_(toolkit) {
+    setObjectName(ToQString(description.name));
+    ApplyFormStyle(*this, ToQString(description.caption), description.font);
+    // The frame at the designed place, the client area at the designed size.
+    resize(description.bounds.width, description.bounds.height);
+    move(description.bounds.left, description.bounds.top);
+    MakeControls(description);
+}
+
+void FormWindow::MakeControls(const FormDescription& description) {
+    std::map<int, QWidget*> tabOrder;
+    for (const ControlDescription& d : description.controls) {
+        QWidget* control = MakeControl(*this, d);
+        if (!d.accessibleName.empty())
+            control->setAccessibleName(ToQString(d.accessibleName));
+        if (d.tabOrder >= 0)
+            tabOrder.emplace(d.tabOrder, control);
+        controls_.emplace_back(d.name, dynamic_cast<Control*>(control));
+    }
+    QWidget* previous = nullptr;
+    for (const auto& [position, control] : tabOrder) {
+        if (previous != nullptr)
+            setTabOrder(previous, control);
+        previous = control;
+    }
+    // When the window is first activated, the focus goes to the first
+    // control in the tab order.
+    if (!tabOrder.empty())
+        tabOrder.begin()->second->setFocus();
+}
+
+Control* FormWindow::Find(std::string_view name) const {
+    const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                    [name](const auto& entry) { return entry.first == name; });
+    return found != controls_.end() ? found->second : nullptr;
+}
+
+void FormWindow::Show() {
+    show();
+    activateWindow();
+}
+
+void FormWindow::Hide() {
+    hide();
+}
+
+void FormWindow::Close() {
+    close();
+}
+
+bool FormWindow::Visible() const {
+    return isVisible();
+}
+
+void FormWindow::SetOnActivate(std::function<void()> handler) {
+    onActivate_ = std::move(handler);
+}
+
+void FormWindow::SetOnClose(std::function<bool()> handler) {
+    onClose_ = std::move(handler);
+}
+
+void FormWindow::RunActivation() {
+    if (onActivate_)
+        RunGuarded(onActivate_);
+}
+
+bool FormWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        toolkit_.FormActivated(*this);
+    }
+    return QWidget::event(event);
+}
+
+void FormWindow::showEvent(QShowEvent* event) {
+    // Before the window system maps the window; a window restored from
+    // minimised keeps what it had.
+    if (!event->spontaneous() && parentWidget() != nullptr)
+        KeepOffTaskBar(*this);
+    QWidget::showEvent(event);
+}
+
+void FormWindow::hideEvent(QHideEvent* event) {
+    // A window minimised by the window system is not gone; one hidden by the
+    // program is, and the next window to become active comes from none.
+    if (!event->spontaneous()) {
+        toolkit_.FormHidden(*this);
+    }
+    QWidget::hideEvent(event);
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    bool close = true;
+    if (onClose_)
+        RunGuarded([&] { close = onClose_(); });
+    if (!close) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+}  // namespace vindel::qt

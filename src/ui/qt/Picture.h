@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLabel>
+
+#include "ui/Picture.h"
+#include "ui/WindowDescription.h"
+
+namespace vindel::qt {
+
+// A picture at its natural size, drawn from the control's top left corner.
+// With autoSize the control takes the picture's size; otherwise the picture
+// is cut at the control's edges.
+class TImage final : public QLabel, public Picture {
+    Q_OBJECT
+
+  public:
+    TImage(QWidget* parent, const ControlDescription& description);
+
+    bool Visible() const override;
+    void SetVisible(bool visible) override { setVisible(visible); }
+    Bounds Geometry() const override;
+};
+
+}  // namespace vindel::qt

@@ -1,0 +1,202 @@
+#include "ui/qt/QtToolkit.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QIcon>
+#include <QMessageBox>
+#include <QPointer>
+#include <QSpacerItem>
+#include <algorithm>
+#include <thread>
+#include <utility>
+
+#include "resources/Pictures.h"
+#include "ui/HandlerGuard.h"
+#include "ui/qt/FormWindow.h"
+#include "ui/qt/QtText.h"
+
+namespace vindel::qt {
+namespace {
+
+using std::chrono::milliseconds;
+
+// Room in a title bar beside the caption: the window's icon and three
+// buttons, with their margins.
+constexpr int kTitleBarControlsWidth = 160;
+
+// The longest a pause sleeps without repainting.
+constexpr milliseconds kRepaintInterval(15);
+
+// Paint and window-system work only: input stays queued for the next
+// message loop.
+constexpr QEventLoop::ProcessEventsFlags kRepaintWork =
+    QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers;
+
+// A box as both kinds are shown: the text exactly as given, never read as
+// markup; a plain "OK", without the picture some desktop themes put on it;
+// and wide enough for the window manager to show the whole caption beside
+// its title-bar buttons, however short the text.
+void PrepareBox(QMessageBox& box) {
+    box.setTextFormat(Qt::PlainText);
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+        ok->setIcon(QIcon());
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const int captionRoom =
+        QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleBarControlsWidth;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(captionRoom, 0, QSizePolicy::Fixed, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+}
+
+// Boxes belong to the program's active window, or to none. Once a box is
+// closed, the window that was active before is active again; some window
+// systems (and the offscreen platform) leave that to the program.
+void RunModalBox(QMessageBox& box) {
+    QPointer<QWidget> owner = QApplication::activeWindow();
+    box.setParent(owner, box.windowFlags());
+    box.exec();
+    if (owner != nullptr && owner->isVisible()) {
+        owner->activateWindow();
+    }
+}
+
+}  // namespace
+
+QtToolkit::QtToolkit(QApplication& qt) : qt_(qt) {
+    // The program icon, for every window and the task bar.
+    InitPictures();
+    QApplication::setWindowIcon(QIcon(IconPicturePath));
+    // Closing the main window ends the program, whatever else is open.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+QtToolkit::~QtToolkit() = default;
+
+std::u16string QtToolkit::ProgramPath() const {
+    return QApplication::applicationFilePath().toStdU16String();
+}
+
+std::unique_ptr<Form> QtToolkit::MakeForm(const FormDescription& description, Form* owner) {
+    return std::make_unique<FormWindow>(*this, description, dynamic_cast<FormWindow*>(owner));
+}
+
+void QtToolkit::RunLoop() {
+    qt_.exec();
+}
+
+void QtToolkit::Terminate() {
+    // exit(), not quit(): quit() would ask the windows to close first, and the
+    // main window answers a close by ending the program.
+    QMetaObject::invokeMethod(
+        &qt_, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+}
+
+void QtToolkit::ShowError(const std::u16string& caption, const std::u16string& text) {
+    QMessageBox box(QMessageBox::Critical, ToQString(caption), ToQString(text), QMessageBox::Ok);
+    PrepareBox(box);
+    RunModalBox(box);
+}
+
+void QtToolkit::ShowNotice(const std::u16string& caption, const std::u16string& text) {
+    QMessageBox box(QMessageBox::NoIcon, ToQString(caption), ToQString(text), QMessageBox::Ok);
+    box.setDefaultButton(QMessageBox::Ok);
+    PrepareBox(box);
+    RunModalBox(box);
+}
+
+void QtToolkit::SetWakeUpHandler(std::function<void()> handler) {
+    wakeUpHandler_ = std::move(handler);
+}
+
+void QtToolkit::WakeUp() {
+    QMetaObject::invokeMethod(
+        this, [this] { RunWakeUp(); }, Qt::QueuedConnection);
+}
+
+void QtToolkit::RunWakeUp() {
+    // What the switch sends waits while the script pauses; the pause wakes
+    // this again when it ends.
+    if (pausing_) {
+        wakeUpWaiting_ = true;
+        return;
+    }
+    if (wakeUpHandler_)
+        RunGuarded(wakeUpHandler_);
+}
+
+void QtToolkit::FormActivated(FormWindow& form) {
+    if (&form == activeForm_)
+        return;
+    activeForm_ = &form;
+    form.RunActivation();
+}
+
+void QtToolkit::FormHidden(FormWindow& form) {
+    if (&form == activeForm_)
+        activeForm_ = nullptr;
+}
+
+class QtToolkit::Pausing final {
+  public:
+    explicit Pausing(QtToolkit& toolkit)
+        : toolkit_(toolkit), outermost_(!std::exchange(toolkit.pausing_, true)) {
+        if (outermost_)
+            toolkit_.qt_.installEventFilter(&toolkit_);
+    }
+    ~Pausing() {
+        if (!outermost_)
+            return;
+        toolkit_.qt_.removeEventFilter(&toolkit_);
+        toolkit_.pausing_ = false;
+        if (std::exchange(toolkit_.wakeUpWaiting_, false))
+            toolkit_.WakeUp();
+    }
+    Pausing(const Pausing&) = delete;
+    Pausing& operator=(const Pausing&) = delete;
+
+  private:
+    QtToolkit& toolkit_;
+    const bool outermost_;
+};
+
+void QtToolkit::Pause(milliseconds pause) {
+    // The pause is measured from its start, so that repainting doesn't
+    // lengthen it.
+    using Clock = std::chrono::steady_clock;
+    const Pausing pausing(*this);
+    const Clock::time_point end = Clock::now() + pause;
+    do {
+        QCoreApplication::processEvents(kRepaintWork);
+        std::this_thread::sleep_for(
+            std::min<Clock::duration>(end - Clock::now(), kRepaintInterval));
+    } while (Clock::now() < end);
+}
+
+void QtToolkit::Repaint() {
+    const Pausing pausing(*this);
+    QCoreApplication::processEvents(kRepaintWork);
+}
+
+void QtToolkit::ShowBusyCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void QtToolkit::RestoreCursor() {
+    QApplication::restoreOverrideCursor();
+}
+
+bool QtToolkit::eventFilter(QObject* watched, QEvent* event) {
+    // Installed only while pausing. A click on a window's close box is
+    // input, which the program doesn't take meanwhile.
+    if (event->type() == QEvent::Close && event->spontaneous()) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace vindel::qt
