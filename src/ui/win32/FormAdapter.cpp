@@ -4,7 +4,11 @@
 #include <map>
 
 #include "ui/HandlerGuard.h"
-#include "ui/win32/ControlAdapters.h"
+#include "ui/win32/ButtonAdapter.h"
+#include "ui/win32/ComboBoxAdapter.h"
+#include "ui/win32/EditBoxAdapter.h"
+#include "ui/win32/LabelAdapter.h"
+#include "ui/win32/PictureAdapter.h"
 #include "ui/win32/Win32Toolkit.h"
 
 namespace vindel::win32 {
