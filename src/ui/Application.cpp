@@ -1,6 +1,7 @@
 #include "ui/Application.h"
 
 #include <thread>
+#include <utility>
 
 #include "common/Exception.h"
 #include "common/MainThreadQueue.h"
@@ -23,7 +24,7 @@ void ReportHandlerFailure(std::exception_ptr failure) noexcept {
     if (Application == nullptr)
         return;
     try {
-        Application->HandleException(failure);
+        Application->HandleException(std::move(failure));
     } catch (...) {
         // Showing the box itself failed; there is nowhere left to report it.
     }
@@ -73,7 +74,7 @@ void TApplication::Terminate() {
 
 void TApplication::HandleException(std::exception_ptr failure) {
     try {
-        std::rethrow_exception(failure);
+        std::rethrow_exception(std::move(failure));
     } catch (const EAbort&) {
         // Dropped without a word.
     } catch (const Exception& e) {

@@ -62,7 +62,8 @@ class TApplication final {
     void Pause(std::chrono::milliseconds pause);
     void Repaint();
 
-    Toolkit& GetToolkit() const { return toolkit_; }
+    // The toolkit under the windows.
+    Toolkit& WindowToolkit() const { return toolkit_; }
 
   private:
     void BecomeMainForm(TForm& form);

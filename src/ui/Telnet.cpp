@@ -106,7 +106,7 @@ class Form1Host final : public ProvisioningHost {
         busy_.reset();
         Application->ShowNotice(text);
         if (++notices_ == 1) {
-            busy_.emplace(Application->GetToolkit());
+            busy_.emplace(Application->WindowToolkit());
             Application->Repaint();
         }
     }
@@ -158,6 +158,7 @@ TForm1::TForm1(Toolkit& toolkit, TForm* owner) : TForm(toolkit, kForm1, owner) {
     Probox = Find<ComboBox>("Probox");
 
     std::vector<std::u16string> models;
+    models.reserve(SwitchModels.size());
     for (const SwitchModel& model : SwitchModels)
         models.emplace_back(model.ModelName);
     Probox->Refill(models);

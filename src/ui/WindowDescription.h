@@ -32,23 +32,23 @@ enum class TextColour { WindowText, Black, White, Yellow };
 struct ControlDescription final {
     // The control's name, as the window's code finds it (Form::Find).
     std::string_view name;
-    ControlKind kind = ControlKind::Label;
+    // A label's or button's caption, an edit box's first text.
+    std::u16string_view text;
+    // A picture's file name among the program's pictures (resources/).
+    std::u16string_view picture;
+    // What a screen reader announces it by; for a box, the sentence beside it.
+    std::u16string_view accessibleName;
+    // Pictures have none.
+    FontDescription font;
     // As designed. A label sizes itself to its caption from (left, top); a
     // picture does to its picture when autoSize is set.
     Bounds bounds;
-    // A label's or button's caption, an edit box's first text.
-    std::u16string_view text;
-    // Pictures have none.
-    FontDescription font;
+    ControlKind kind = ControlKind::Label;
     TextColour colour = TextColour::WindowText;
-    // A picture's file name among the program's pictures (resources/).
-    std::u16string_view picture;
-    bool autoSize = false;
     // Position in the tab order, from 0; -1: not in it. When its window is
     // first activated, the keyboard focus goes to the first in the order.
     int tabOrder = -1;
-    // What a screen reader announces it by; for a box, the sentence beside it.
-    std::u16string_view accessibleName;
+    bool autoSize = false;
 };
 
 // The rows of a description, one kind of control each.

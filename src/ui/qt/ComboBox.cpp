@@ -52,6 +52,7 @@ void TComboBox::Refill(std::span<const std::u16string> entries) {
 
 std::vector<std::u16string> TComboBox::Entries() const {
     std::vector<std::u16string> entries;
+    entries.reserve(static_cast<std::size_t>(count()));
     for (int i = 0; i < count(); ++i)
         entries.push_back(itemText(i).toStdU16String());
     return entries;
