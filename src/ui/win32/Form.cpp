@@ -103,11 +103,19 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 shell_.FormHidden(*this);
             break;
         case WM_CLOSE:
-            if (owner_ == nullptr)
+            if (closeHandler_)
+                closeHandler_();
+            else if (owner_ == nullptr)
                 shell_.Terminate();
             else
                 Hide();
             return 0;
+        case WM_SETCURSOR:
+            if (shell_.Busy()) {
+                ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+                return TRUE;
+            }
+            break;
         case WM_COMMAND:
             if (Control* control = Control::FromHandle(reinterpret_cast<HWND>(lParam)))
                 control->OnCommand(HIWORD(wParam));

@@ -64,6 +64,11 @@ class Form final {
     }
     void RunActivationHandler();
 
+    // Runs on every close request (close box, system menu, Alt+F4, Close)
+    // in place of the default: ending the loop for the form without an
+    // owner, hiding any other.
+    void SetCloseHandler(std::function<void()> handler) { closeHandler_ = std::move(handler); }
+
     // For the controls: a child window with a new control identifier, in
     // its layer. `bounds` in pixels within the client area.
     HWND CreateChild(const wchar_t* className, const std::u16string& text, DWORD style,
@@ -92,6 +97,7 @@ class Form final {
     UniqueFont font_;
     UniqueWindow window_;
     std::function<void()> activationHandler_;
+    std::function<void()> closeHandler_;
     std::vector<GraphicControl*> graphics_;
     HWND lastWindowed_ = nullptr;
     WORD nextControlId_ = 100;

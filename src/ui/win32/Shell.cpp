@@ -146,6 +146,22 @@ int Shell::StartupShowCommand() {
     return (startup.dwFlags & STARTF_USESHOWWINDOW) != 0 ? startup.wShowWindow : SW_SHOWDEFAULT;
 }
 
+void Shell::SetBusy(bool busy) {
+    busyDepth_ = std::max(0, busyDepth_ + (busy ? 1 : -1));
+    // The cursor changes now where it lies over one of the program's
+    // windows; elsewhere, once it comes over one (the forms answer
+    // WM_SETCURSOR).
+    POINT at{};
+    if (!::GetCursorPos(&at))
+        return;
+    const HWND under = ::WindowFromPoint(at);
+    const HWND root = under != nullptr ? ::GetAncestor(under, GA_ROOT) : nullptr;
+    const bool ours = std::any_of(forms_.begin(), forms_.end(),
+                                  [root](const Form* form) { return form->Handle() == root; });
+    if (ours)
+        ::SetCursor(::LoadCursorW(nullptr, Busy() ? IDC_WAIT : IDC_ARROW));
+}
+
 IWICImagingFactory& Shell::PictureFactory() {
     if (!pictureFactory_) {
         const HRESULT result =

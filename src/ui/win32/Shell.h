@@ -85,6 +85,11 @@ class Shell final {
     // for the main window's first Show.
     static int StartupShowCommand();
 
+    // The busy cursor over the program's windows, from SetBusy(true) to the
+    // matching SetBusy(false); nests.
+    void SetBusy(bool busy);
+    bool Busy() const noexcept { return busyDepth_ > 0; }
+
     // The system's picture decoder, made when first needed.
     IWICImagingFactory& PictureFactory();
 
@@ -126,6 +131,7 @@ class Shell final {
     std::function<void()> wakeUpHandler_;
     std::vector<Form*> forms_;
     Form* activeForm_ = nullptr;
+    int busyDepth_ = 0;
     bool terminated_ = false;
     bool destroyingForm_ = false;
 };
