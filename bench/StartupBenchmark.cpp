@@ -53,7 +53,7 @@ class Display final {
         const char name[] = "_NET_WM_PID";
         const ReplyPtr<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
             connection_, xcb_intern_atom(connection_, 0, sizeof name - 1, name), nullptr));
-        pidAtom_ = atom != nullptr ? atom->atom : xcb_atom_t{XCB_ATOM_NONE};
+        pid_atom_ = atom != nullptr ? atom->atom : xcb_atom_t{XCB_ATOM_NONE};
         xcb_flush(connection_);
     }
     ~Display() { xcb_disconnect(connection_); }
@@ -84,7 +84,7 @@ class Display final {
     pid_t PidOf(xcb_window_t window) {
         const ReplyPtr<xcb_get_property_reply_t> reply(xcb_get_property_reply(
             connection_,
-            xcb_get_property(connection_, 0, window, pidAtom_, XCB_ATOM_CARDINAL, 0, 1), nullptr));
+            xcb_get_property(connection_, 0, window, pid_atom_, XCB_ATOM_CARDINAL, 0, 1), nullptr));
         if (reply == nullptr || reply->format != 32 ||
             xcb_get_property_value_length(reply.get()) != 4)
             return 0;
@@ -93,7 +93,7 @@ class Display final {
     }
 
     xcb_connection_t* connection_;
-    xcb_atom_t pidAtom_ = XCB_ATOM_NONE;
+    xcb_atom_t pid_atom_ = XCB_ATOM_NONE;
 };
 
 // The peak resident memory of a running process so far, in KiB.

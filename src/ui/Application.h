@@ -52,7 +52,9 @@ class TApplication final {
     // other failure is shown in the error box.
     void HandleException(std::exception_ptr failure);
     // The error box: caption Title, the failure's text with a final period
-    // where it ends in a letter or digit, the error icon and one "OK".
+    // where the text is not empty and its last character's code is above
+    // that of "." (so after a letter or digit, but not after ")", "!", "."
+    // or a space), the error icon and one "OK".
     void ShowException(const Exception& failure);
     // The notice box: caption Title, the text, no icon, one default "OK".
     void ShowNotice(const std::u16string& text);

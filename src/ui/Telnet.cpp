@@ -188,13 +188,16 @@ TForm1::~TForm1() {
 }
 
 void TForm1::IdTelnet1DataAvailable(TIdTelnet& /*Sender*/, const std::u16string& Buffer) {
+    // Deliberate: Vindel types blind and reads nothing back. What the switch
+    // sends is converted, as Vindel always has, and dropped.
     [[maybe_unused]] const std::string discarded = ToAnsi(Buffer);
 }
 
 void TForm1::ShowSetupControls() {
     Label15->SetCaption(u"N x M Matrix Setup");
-    // Always the first model's picture, whichever model is chosen; a picture
-    // of another model that is showing stays, drawn over it.
+    // Deliberate: always the first model's picture, whichever model is
+    // chosen; a picture of another model that is showing stays, drawn over it.
+    // Operators know the window this way.
     SetVisible(true, Button1, Edit1, Edit2, Edit3, Image1, Label1, Label2, Label3, Label4, Label5,
                Label6, Label7, Label8, Label13, Label14, Label15, Label18, Label19, Label20,
                Label21, Label22, Label23, outbox, Probox, In_box);

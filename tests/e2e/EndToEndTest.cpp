@@ -34,7 +34,6 @@ using testing::ModalBoxAcceptor;
 // network, where 127.0.0.1 port 23 is ours.
 std::string privateNetworkFailure = "not tried";
 
-
 std::string Lines(std::initializer_list<const char*> lines) {
     std::string bytes;
     for (const char* line : lines)
@@ -146,7 +145,8 @@ TEST_F(EndToEndTest, ProvisionsTheSwitchAndAnswersItsOptionsOnlyAtTheEnd) {
     EXPECT_EQ(boxes.boxes().size(), 2u);
     // Anything Connect had typed would reach the switch before this mark.
     Form1->IdTelnet1.SendCh(u'!');
-    ASSERT_TRUE(QTest::qWaitFor([&] { return sim.ReceivedBytes().size() > received.size(); }, 5000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return sim.ReceivedBytes().size() > received.size(); }, 5000));
     EXPECT_EQ(sim.ReceivedBytes(), received + "!");
     EXPECT_EQ(FirstLineOfSettings(), "0\r");  // Connect rewrote the file, as always
 }

@@ -67,8 +67,8 @@ class SwitchProcess final {
         const UniqueFd write_end(ends[1]);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, write_end.Get(), STDOUT_FILENO);
-        posix_spawn_file_actions_addclose(&actions, output_.Get());
+        posix_spawn_file_actions_adddup2(&actions, write_end.get(), STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, output_.get());
         if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0)
             pid_ = -1;
         posix_spawn_file_actions_destroy(&actions);
@@ -87,11 +87,11 @@ class SwitchProcess final {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
         while (out_.find(needle) == std::string::npos &&
                std::chrono::steady_clock::now() < deadline) {
-            pollfd fd{output_.Get(), POLLIN, 0};
+            pollfd fd{output_.get(), POLLIN, 0};
             char buffer[512];
             if (poll(&fd, 1, 100) <= 0)
                 continue;
-            const ssize_t got = read(output_.Get(), buffer, sizeof buffer);
+            const ssize_t got = read(output_.get(), buffer, sizeof buffer);
             if (got <= 0)
                 break;
             out_.append(buffer, std::size_t(got));

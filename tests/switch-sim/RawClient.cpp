@@ -19,13 +19,13 @@ RawClient::RawClient(std::uint16_t port) : fd_(socket(AF_INET, SOCK_STREAM | SOC
     a.sin_family = AF_INET;
     a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     a.sin_port = htons(port);
-    if (!fd_.Valid() || connect(fd_.Get(), reinterpret_cast<const sockaddr*>(&a), sizeof a) != 0)
+    if (!fd_.Valid() || connect(fd_.get(), reinterpret_cast<const sockaddr*>(&a), sizeof a) != 0)
         throw std::system_error(errno, std::generic_category(), "connect");
 }
 
 void RawClient::Send(std::string_view bytes) const {
     while (!bytes.empty()) {
-        const ssize_t sent = send(fd_.Get(), bytes.data(), bytes.size(), MSG_NOSIGNAL);
+        const ssize_t sent = send(fd_.get(), bytes.data(), bytes.size(), MSG_NOSIGNAL);
         if (sent < 0)
             throw std::system_error(errno, std::generic_category(), "send");
         bytes.remove_prefix(std::size_t(sent));
@@ -33,11 +33,11 @@ void RawClient::Send(std::string_view bytes) const {
 }
 
 bool RawClient::ReadOnce(int ms, bool& ended) {
-    pollfd fd{fd_.Get(), POLLIN, 0};
+    pollfd fd{fd_.get(), POLLIN, 0};
     if (poll(&fd, 1, ms) <= 0)
         return false;
     char buffer[4096];
-    const ssize_t got = recv(fd_.Get(), buffer, sizeof buffer, 0);
+    const ssize_t got = recv(fd_.get(), buffer, sizeof buffer, 0);
     ended = got <= 0;
     if (ended)
         return false;

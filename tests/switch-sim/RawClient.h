@@ -24,7 +24,7 @@ class RawClient final {
     // Whether the switch closed the connection within `limit`.
     bool ReadToEnd(Ms limit = Ms(5000));
     const std::string& Received() const { return received_; }
-    void Close() { fd_.Reset(); }
+    void Close() { fd_.reset(); }
 
   private:
     // One read, waiting up to `ms`; false at the end of the stream or

@@ -61,35 +61,35 @@ SimulatedSwitch::SimulatedSwitch(Options options) : options_(std::move(options))
         Fail("socket");
     // A test that runs again at once must not find port 23 in TIME_WAIT.
     const int one = 1;
-    setsockopt(listener_.Get(), SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
+    setsockopt(listener_.get(), SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
     const std::string where = options_.address + ":" + std::to_string(options_.port);
-    if (bind(listener_.Get(), reinterpret_cast<const sockaddr*>(&a), sizeof a) != 0)
+    if (bind(listener_.get(), reinterpret_cast<const sockaddr*>(&a), sizeof a) != 0)
         Fail("cannot bind " + where);
-    if (listen(listener_.Get(), 4) != 0)
+    if (listen(listener_.get(), 4) != 0)
         Fail("cannot listen on " + where);
     socklen_t length = sizeof a;
-    if (getsockname(listener_.Get(), reinterpret_cast<sockaddr*>(&a), &length) != 0)
+    if (getsockname(listener_.get(), reinterpret_cast<sockaddr*>(&a), &length) != 0)
         Fail("getsockname");
     port_ = ntohs(a.sin_port);
     // Non-blocking: a connection that goes between poll and accept must not
     // hold the thread in accept, where Stop can't reach it.
-    SetFlags(listener_.Get(), true);
+    SetFlags(listener_.get(), true);
 
     int pipe_ends[2];
     if (pipe(pipe_ends) != 0)
         Fail("pipe");
     stop_read_ = UniqueFd(pipe_ends[0]);
     stop_write_ = UniqueFd(pipe_ends[1]);
-    SetFlags(stop_read_.Get(), false);
-    SetFlags(stop_write_.Get(), false);
+    SetFlags(stop_read_.get(), false);
+    SetFlags(stop_write_.get(), false);
     if (pipe(pipe_ends) != 0)
         Fail("pipe");
     wake_read_ = UniqueFd(pipe_ends[0]);
     wake_write_ = UniqueFd(pipe_ends[1]);
     // Neither end may block: the thread drains what is there, and a full
     // pipe already wakes it.
-    SetFlags(wake_read_.Get(), true);
-    SetFlags(wake_write_.Get(), true);
+    SetFlags(wake_read_.get(), true);
+    SetFlags(wake_write_.get(), true);
 
     thread_ = std::thread([this] { Run(); });
 }
@@ -103,16 +103,16 @@ void SimulatedSwitch::Stop() {
     if (!thread_.joinable())
         return;
     const char byte = 's';
-    while (write(stop_write_.Get(), &byte, 1) < 0 && errno == EINTR) {
+    while (write(stop_write_.get(), &byte, 1) < 0 && errno == EINTR) {
     }
     thread_.join();
-    listener_.Reset();
+    listener_.reset();
 }
 
 void SimulatedSwitch::ResetConnection() {
     reset_requested_ = true;
     const char byte = 'r';
-    while (write(wake_write_.Get(), &byte, 1) < 0 && errno == EINTR) {
+    while (write(wake_write_.get(), &byte, 1) < 0 && errno == EINTR) {
     }
 }
 
@@ -156,14 +156,14 @@ std::string SimulatedSwitch::Error() const {
 
 bool SimulatedSwitch::Wait(int fd, bool out, int timeout_ms, bool& ready) const {
     pollfd fds[3] = {{fd, short(POLLIN | (out ? POLLOUT : 0)), 0},
-                     {stop_read_.Get(), POLLIN, 0},
-                     {wake_read_.Get(), POLLIN, 0}};
+                     {stop_read_.get(), POLLIN, 0},
+                     {wake_read_.get(), POLLIN, 0}};
     const int n = poll(fds, 3, timeout_ms);
     if (n < 0 && errno != EINTR)
         Fail("poll");
     if (n > 0 && fds[2].revents != 0) {
         char drained[64];
-        while (read(wake_read_.Get(), drained, sizeof drained) > 0) {
+        while (read(wake_read_.get(), drained, sizeof drained) > 0) {
         }
     }
     ready = n > 0 && fds[0].revents != 0;
@@ -174,19 +174,19 @@ void SimulatedSwitch::Run() {
     try {
         for (;;) {
             bool ready = false;
-            if (!Wait(listener_.Get(), false, -1, ready))
+            if (!Wait(listener_.get(), false, -1, ready))
                 return;
             // A reset asked for while no connection was open is dropped.
             reset_requested_ = false;
             if (!ready)
                 continue;
-            UniqueFd client(accept(listener_.Get(), nullptr, nullptr));
+            UniqueFd client(accept(listener_.get(), nullptr, nullptr));
             if (!client.Valid()) {
                 if (Retry(errno) || errno == ECONNABORTED)
                     continue;
                 Fail("accept");
             }
-            SetFlags(client.Get(), true);
+            SetFlags(client.get(), true);
             if (!Serve(std::move(client)))
                 return;
         }
@@ -197,7 +197,7 @@ void SimulatedSwitch::Run() {
 }
 
 bool SimulatedSwitch::Serve(UniqueFd client) {
-    const int fd = client.Get();
+    const int fd = client.get();
     const Clock::time_point connected_at = Clock::now();
     unsigned number = 0;
     {
@@ -232,7 +232,7 @@ bool SimulatedSwitch::Serve(UniqueFd client) {
             // Closed with a zero linger time: the client gets a RST.
             const linger abortive{1, 0};
             setsockopt(fd, SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive);
-            client.Reset();  // sent before it is counted
+            client.reset();  // sent before it is counted
             const std::lock_guard lock(mutex_);
             ++resets_;
             return true;

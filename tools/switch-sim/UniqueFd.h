@@ -12,19 +12,19 @@ class UniqueFd final {
   public:
     UniqueFd() = default;
     explicit UniqueFd(int fd) noexcept : fd_(fd) {}
-    ~UniqueFd() { Reset(); }
+    ~UniqueFd() { reset(); }
     UniqueFd(UniqueFd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
     UniqueFd& operator=(UniqueFd&& other) noexcept {
         if (this != &other)
-            Reset(std::exchange(other.fd_, -1));
+            reset(std::exchange(other.fd_, -1));
         return *this;
     }
     UniqueFd(const UniqueFd&) = delete;
     UniqueFd& operator=(const UniqueFd&) = delete;
 
-    int Get() const noexcept { return fd_; }
+    int get() const noexcept { return fd_; }
     bool Valid() const noexcept { return fd_ >= 0; }
-    void Reset(int fd = -1) noexcept {
+    void reset(int fd = -1) noexcept {
         if (fd_ >= 0)
             ::close(fd_);
         fd_ = fd;

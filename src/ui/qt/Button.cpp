@@ -14,8 +14,8 @@ TButton::TButton(QWidget* parent, const ControlDescription& description)
     setGeometry(bounds.left, bounds.top, bounds.width, bounds.height);
     SetFont(*this, ControlFont(description.font), Colour(description.colour));
     connect(this, &QPushButton::clicked, this, [this] {
-        if (onClick_)
-            RunGuarded(onClick_);
+        if (on_click_)
+            RunGuarded(on_click_);
     });
 }
 

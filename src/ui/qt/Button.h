@@ -19,11 +19,11 @@ class TButton final : public QPushButton, public Button {
     void SetVisible(bool visible) override { setVisible(visible); }
     Bounds Geometry() const override;
     std::u16string Caption() const override { return text().toStdU16String(); }
-    void SetOnClick(std::function<void()> handler) override { onClick_ = std::move(handler); }
+    void SetOnClick(std::function<void()> handler) override { on_click_ = std::move(handler); }
     void Click() override { click(); }
 
   private:
-    std::function<void()> onClick_;
+    std::function<void()> on_click_;
 };
 
 }  // namespace vindel::qt

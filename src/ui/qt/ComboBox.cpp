@@ -23,7 +23,7 @@ TComboBox::TComboBox(QWidget* parent, const ControlDescription& description) : Q
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
     // The edit box reports an edit before it reports the new text and
-    // selection, so shownText_ still holds the text before the edit then.
+    // selection, so shown_text_ still holds the text before the edit then.
     connect(lineEdit(), &QLineEdit::textChanged, this, &TComboBox::RememberShownText);
     connect(lineEdit(), &QLineEdit::selectionChanged, this, &TComboBox::RememberShownText);
     connect(lineEdit(), &QLineEdit::textEdited, this, &TComboBox::OnTextEdited);
@@ -63,8 +63,8 @@ void TComboBox::OnTextEdited(const QString& text) {
     // shorter, and adds nothing to what was left unselected of it. So
     // deleting the completed part of an entry completes nothing, while "s",
     // or "S", typed over a selected "SG300-20" is typing.
-    const bool deleting = shownText_.startsWith(text) && text.size() < shownText_.size() &&
-                          text.size() <= shownText_.size() - selectedLength_;
+    const bool deleting = shown_text_.startsWith(text) && text.size() < shown_text_.size() &&
+                          text.size() <= shown_text_.size() - selected_length_;
     int match = -1;
     if (!deleting && !text.isEmpty()) {
         for (int i = 0; i < count() && match < 0; ++i) {
@@ -90,13 +90,13 @@ void TComboBox::OnTextEdited(const QString& text) {
 }
 
 void TComboBox::RaiseChange() {
-    if (onChange_)
-        RunGuarded(onChange_);
+    if (on_change_)
+        RunGuarded(on_change_);
 }
 
 void TComboBox::RememberShownText() {
-    shownText_ = lineEdit()->text();
-    selectedLength_ = lineEdit()->selectionLength();
+    shown_text_ = lineEdit()->text();
+    selected_length_ = lineEdit()->selectionLength();
 }
 
 void TComboBox::ShowTextWithoutSelection(const QString& text, int cursor) {

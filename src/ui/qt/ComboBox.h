@@ -25,7 +25,7 @@ class TComboBox final : public QComboBox, public ComboBox {
     std::vector<std::u16string> Entries() const override;
     int ItemIndex() const override { return currentIndex(); }
     std::u16string Text() const override { return currentText().toStdU16String(); }
-    void SetOnChange(std::function<void()> handler) override { onChange_ = std::move(handler); }
+    void SetOnChange(std::function<void()> handler) override { on_change_ = std::move(handler); }
 
   private:
     void OnTextEdited(const QString& text);
@@ -33,12 +33,12 @@ class TComboBox final : public QComboBox, public ComboBox {
     void RememberShownText();
     void ShowTextWithoutSelection(const QString& text, int cursor);
 
-    std::function<void()> onChange_;
+    std::function<void()> on_change_;
     // What the box showed before the operator's edit, and how many of its
     // characters were selected: an edit is told from them as typing or
     // deleting.
-    QString shownText_;
-    qsizetype selectedLength_ = 0;
+    QString shown_text_;
+    qsizetype selected_length_ = 0;
 };
 
 }  // namespace vindel::qt

@@ -104,16 +104,16 @@ bool FormWindow::Visible() const {
 }
 
 void FormWindow::SetOnActivate(std::function<void()> handler) {
-    onActivate_ = std::move(handler);
+    on_activate_ = std::move(handler);
 }
 
 void FormWindow::SetOnClose(std::function<bool()> handler) {
-    onClose_ = std::move(handler);
+    on_close_ = std::move(handler);
 }
 
 void FormWindow::RunActivation() {
-    if (onActivate_)
-        RunGuarded(onActivate_);
+    if (on_activate_)
+        RunGuarded(on_activate_);
 }
 
 bool FormWindow::event(QEvent* event) {
@@ -142,8 +142,8 @@ void FormWindow::hideEvent(QHideEvent* event) {
 
 void FormWindow::closeEvent(QCloseEvent* event) {
     bool close = true;
-    if (onClose_)
-        RunGuarded([&] { close = onClose_(); });
+    if (on_close_)
+        RunGuarded([&] { close = on_close_(); });
     if (!close) {
         event->ignore();
         return;

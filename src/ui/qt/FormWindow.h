@@ -46,8 +46,8 @@ class FormWindow final : public QWidget, public Form {
 
     QtToolkit& toolkit_;
     std::vector<std::pair<std::string, Control*>> controls_;
-    std::function<void()> onActivate_;
-    std::function<bool()> onClose_;
+    std::function<void()> on_activate_;
+    std::function<bool()> on_close_;
 };
 
 }  // namespace vindel::qt

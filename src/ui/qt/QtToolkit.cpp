@@ -109,7 +109,7 @@ void QtToolkit::ShowNotice(const std::u16string& caption, const std::u16string& 
 }
 
 void QtToolkit::SetWakeUpHandler(std::function<void()> handler) {
-    wakeUpHandler_ = std::move(handler);
+    wake_up_handler_ = std::move(handler);
 }
 
 void QtToolkit::WakeUp() {
@@ -121,23 +121,23 @@ void QtToolkit::RunWakeUp() {
     // What the switch sends waits while the script pauses; the pause wakes
     // this again when it ends.
     if (pausing_) {
-        wakeUpWaiting_ = true;
+        wake_up_waiting_ = true;
         return;
     }
-    if (wakeUpHandler_)
-        RunGuarded(wakeUpHandler_);
+    if (wake_up_handler_)
+        RunGuarded(wake_up_handler_);
 }
 
 void QtToolkit::FormActivated(FormWindow& form) {
-    if (&form == activeForm_)
+    if (&form == active_form_)
         return;
-    activeForm_ = &form;
+    active_form_ = &form;
     form.RunActivation();
 }
 
 void QtToolkit::FormHidden(FormWindow& form) {
-    if (&form == activeForm_)
-        activeForm_ = nullptr;
+    if (&form == active_form_)
+        active_form_ = nullptr;
 }
 
 class QtToolkit::Pausing final {
@@ -152,7 +152,7 @@ class QtToolkit::Pausing final {
             return;
         toolkit_.qt_.removeEventFilter(&toolkit_);
         toolkit_.pausing_ = false;
-        if (std::exchange(toolkit_.wakeUpWaiting_, false))
+        if (std::exchange(toolkit_.wake_up_waiting_, false))
             toolkit_.WakeUp();
     }
     Pausing(const Pausing&) = delete;

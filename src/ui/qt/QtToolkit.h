@@ -52,10 +52,10 @@ class QtToolkit final : public QObject, public Toolkit {
     void RunWakeUp();
 
     QApplication& qt_;
-    std::function<void()> wakeUpHandler_;
-    FormWindow* activeForm_ = nullptr;
+    std::function<void()> wake_up_handler_;
+    FormWindow* active_form_ = nullptr;
     bool pausing_ = false;
-    bool wakeUpWaiting_ = false;
+    bool wake_up_waiting_ = false;
 };
 
 }  // namespace vindel::qt

@@ -21,8 +21,8 @@ ControlWindow ButtonWindow(const ButtonDesign& design) {
 Button::Button(Form& form, const ButtonDesign& design) : Control(form, ButtonWindow(design)) {}
 
 void Button::OnCommand(WORD code) {
-    if (code == BN_CLICKED && clickHandler_)
-        Parent().Application().RunGuarded(clickHandler_);
+    if (code == BN_CLICKED && click_handler_)
+        Parent().Application().RunGuarded(click_handler_);
 }
 
 }  // namespace vindel::win32

@@ -20,12 +20,12 @@ class Button final : public Control {
   public:
     Button(Form& form, const ButtonDesign& design);
 
-    void SetClickHandler(std::function<void()> handler) { clickHandler_ = std::move(handler); }
+    void SetClickHandler(std::function<void()> handler) { click_handler_ = std::move(handler); }
 
     void OnCommand(WORD code) override;
 
   private:
-    std::function<void()> clickHandler_;
+    std::function<void()> click_handler_;
 };
 
 }  // namespace vindel::win32

@@ -244,8 +244,8 @@ void ComboBox::SetSelectedEntry(int index) {
 }
 
 void ComboBox::RaiseChange() {
-    if (changeHandler_)
-        Parent().Application().RunGuarded(changeHandler_);
+    if (change_handler_)
+        Parent().Application().RunGuarded(change_handler_);
 }
 
 }  // namespace vindel::win32

@@ -42,7 +42,7 @@ class ComboBox final : public Control {
     int ItemIndex() const;
     std::u16string Text() const;
 
-    void SetChangeHandler(std::function<void()> handler) { changeHandler_ = std::move(handler); }
+    void SetChangeHandler(std::function<void()> handler) { change_handler_ = std::move(handler); }
 
     // The edit box inside, which has the keyboard focus when the box has.
     HWND EditHandle() const noexcept { return edit_; }
@@ -74,7 +74,7 @@ class ComboBox final : public Control {
     HWND edit_ = nullptr;
     HWND list_ = nullptr;
     std::vector<std::u16string> entries_;
-    std::function<void()> changeHandler_;
+    std::function<void()> change_handler_;
     // Depth of the edit box's messages being handled; an edit is told from
     // what the box showed before the outermost one.
     int depth_ = 0;

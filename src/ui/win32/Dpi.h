@@ -14,18 +14,18 @@ class Dpi final {
     static constexpr int kDesigned = 96;
 
     constexpr Dpi() = default;
-    constexpr explicit Dpi(int dotsPerInch) : dotsPerInch_(dotsPerInch) {}
+    constexpr explicit Dpi(int dotsPerInch) : dots_per_inch_(dotsPerInch) {}
 
     // What the system reports for the screen (96 for a program that is not
     // DPI-aware, whatever the screen).
     static Dpi OfScreen();
 
-    constexpr int DotsPerInch() const { return dotsPerInch_; }
-    int Scale(int designed) const { return ::MulDiv(designed, dotsPerInch_, kDesigned); }
-    int Unscale(int pixels) const { return ::MulDiv(pixels, kDesigned, dotsPerInch_); }
+    constexpr int DotsPerInch() const { return dots_per_inch_; }
+    int Scale(int designed) const { return ::MulDiv(designed, dots_per_inch_, kDesigned); }
+    int Unscale(int pixels) const { return ::MulDiv(pixels, kDesigned, dots_per_inch_); }
 
   private:
-    int dotsPerInch_ = kDesigned;
+    int dots_per_inch_ = kDesigned;
 };
 
 }  // namespace vindel::win32

@@ -103,8 +103,8 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 shell_.FormHidden(*this);
             break;
         case WM_CLOSE:
-            if (closeHandler_)
-                closeHandler_();
+            if (close_handler_)
+                close_handler_();
             else if (owner_ == nullptr)
                 shell_.Terminate();
             else
@@ -158,8 +158,8 @@ void Form::RestoreFocus() {
 }
 
 void Form::RunActivationHandler() {
-    if (activationHandler_)
-        shell_.RunGuarded(activationHandler_);
+    if (activation_handler_)
+        shell_.RunGuarded(activation_handler_);
 }
 
 void Form::Show(int showCommand) {
@@ -190,15 +190,15 @@ HWND Form::CreateChild(const wchar_t* className, const std::u16string& text, DWO
     const HWND child = ::CreateWindowExW(
         extendedStyle, className, Wide(text).c_str(), style | WS_CHILD | WS_CLIPSIBLINGS,
         bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
-        window_.get(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nextControlId_)),
+        window_.get(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(next_control_id_)),
         shell_.Instance(), nullptr);
     if (child == nullptr)
         ThrowLastError(u"CreateWindowExW");
-    ++nextControlId_;
+    ++next_control_id_;
     HWND after = HWND_BOTTOM;
     if (layer == ChildLayer::Windowed) {
-        after = lastWindowed_ != nullptr && ::IsWindow(lastWindowed_) ? lastWindowed_ : HWND_TOP;
-        lastWindowed_ = child;
+        after = last_windowed_ != nullptr && ::IsWindow(last_windowed_) ? last_windowed_ : HWND_TOP;
+        last_windowed_ = child;
     }
     ::SetWindowPos(child, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return child;

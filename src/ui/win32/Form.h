@@ -60,14 +60,14 @@ class Form final {
     // Runs when this window becomes the program's active window coming from
     // another window of the program or from none (see Shell::FormActivated).
     void SetActivationHandler(std::function<void()> handler) {
-        activationHandler_ = std::move(handler);
+        activation_handler_ = std::move(handler);
     }
     void RunActivationHandler();
 
     // Runs on every close request (close box, system menu, Alt+F4, Close)
     // in place of the default: ending the loop for the form without an
     // owner, hiding any other.
-    void SetCloseHandler(std::function<void()> handler) { closeHandler_ = std::move(handler); }
+    void SetCloseHandler(std::function<void()> handler) { close_handler_ = std::move(handler); }
 
     // For the controls: a child window with a new control identifier, in
     // its layer. `bounds` in pixels within the client area.
@@ -96,11 +96,11 @@ class Form final {
     // The window's own font, Tahoma 11 px, which no control uses.
     UniqueFont font_;
     UniqueWindow window_;
-    std::function<void()> activationHandler_;
-    std::function<void()> closeHandler_;
+    std::function<void()> activation_handler_;
+    std::function<void()> close_handler_;
     std::vector<GraphicControl*> graphics_;
-    HWND lastWindowed_ = nullptr;
-    WORD nextControlId_ = 100;
+    HWND last_windowed_ = nullptr;
+    WORD next_control_id_ = 100;
     // The control that had the focus when the form was last deactivated.
     HWND focus_ = nullptr;
 };

@@ -110,7 +110,7 @@ void FormAdapter::SetOnActivate(std::function<void()> handler) {
 }
 
 void FormAdapter::SetOnClose(std::function<bool()> handler) {
-    onClose_ = std::move(handler);
+    on_close_ = std::move(handler);
 }
 
 void FormAdapter::OnCloseRequest() {
@@ -119,8 +119,8 @@ void FormAdapter::OnCloseRequest() {
     if (toolkit_.Pausing())
         return;
     bool close = true;
-    if (onClose_)
-        RunGuarded([&] { close = onClose_(); });
+    if (on_close_)
+        RunGuarded([&] { close = on_close_(); });
     if (close)
         form_->Hide();
 }

@@ -39,7 +39,7 @@ class FormAdapter final : public vindel::Form {
 
     Win32Toolkit& toolkit_;
     const bool owned_;
-    std::function<bool()> onClose_;
+    std::function<bool()> on_close_;
     // The controls' windows go before the form's.
     std::unique_ptr<win32::Form> form_;
     std::vector<std::pair<std::string, std::unique_ptr<vindel::Control>>> controls_;

@@ -6,7 +6,7 @@
 namespace vindel::win32 {
 
 ModalBoxScope::ModalBoxScope(Shell& shell)
-    : owner_(shell.BoxOwner()), activeBefore_(::GetActiveWindow()), focusBefore_(::GetFocus()) {
+    : owner_(shell.BoxOwner()), active_before_(::GetActiveWindow()), focus_before_(::GetFocus()) {
     for (const Form* form : shell.Forms()) {
         const HWND window = form->Handle();
         if (window != owner_ && ::IsWindowEnabled(window)) {
@@ -21,10 +21,11 @@ ModalBoxScope::~ModalBoxScope() {
         if (::IsWindow(window))
             ::EnableWindow(window, TRUE);
     }
-    if (activeBefore_ != nullptr && ::IsWindow(activeBefore_) && ::IsWindowVisible(activeBefore_))
-        ::SetActiveWindow(activeBefore_);
-    if (focusBefore_ != nullptr && ::IsWindow(focusBefore_) && ::IsWindowVisible(focusBefore_))
-        ::SetFocus(focusBefore_);
+    if (active_before_ != nullptr && ::IsWindow(active_before_) &&
+        ::IsWindowVisible(active_before_))
+        ::SetActiveWindow(active_before_);
+    if (focus_before_ != nullptr && ::IsWindow(focus_before_) && ::IsWindowVisible(focus_before_))
+        ::SetFocus(focus_before_);
 }
 
 }  // namespace vindel::win32

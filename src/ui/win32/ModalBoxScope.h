@@ -24,8 +24,8 @@ class ModalBoxScope final {
 
   private:
     HWND owner_;
-    HWND activeBefore_;
-    HWND focusBefore_;
+    HWND active_before_;
+    HWND focus_before_;
     // The box itself disables its owner; these are the program's others.
     std::vector<HWND> disabled_;
 };

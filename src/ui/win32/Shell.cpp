@@ -32,14 +32,14 @@ HICON ProgramIcon(HINSTANCE instance) {
 Shell::Shell()
     : instance_(ThisModule()),
       dpi_(Dpi::OfScreen()),
-      formClass_(instance_, L"VindelForm", &Form::WindowProc, nullptr, ProgramIcon(instance_)),
-      graphicClass_(instance_, L"VindelGraphic", &GraphicControl::WindowProc, nullptr),
-      applicationClass_(instance_, L"VindelApplication", &Shell::WindowProc, nullptr) {
+      form_class_(instance_, L"VindelForm", &Form::WindowProc, nullptr, ProgramIcon(instance_)),
+      graphic_class_(instance_, L"VindelGraphic", &GraphicControl::WindowProc, nullptr),
+      application_class_(instance_, L"VindelApplication", &Shell::WindowProc, nullptr) {
     // The standard controls in the version the program's manifest asks for.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
-    window_.Reset(::CreateWindowExW(WS_EX_TOOLWINDOW, applicationClass_.Name(), L"", WS_POPUP, 0, 0,
-                                    0, 0, nullptr, nullptr, instance_, nullptr));
+    window_.Reset(::CreateWindowExW(WS_EX_TOOLWINDOW, application_class_.Name(), L"", WS_POPUP, 0,
+                                    0, 0, 0, nullptr, nullptr, instance_, nullptr));
     if (!window_)
         ThrowLastError(u"CreateWindowExW");
     ::SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -53,8 +53,8 @@ LRESULT CALLBACK Shell::WindowProc(HWND window, UINT message, WPARAM wParam, LPA
     auto* shell = reinterpret_cast<Shell*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
     if (shell != nullptr && message == kWakeUpMessage) {
         shell->RunGuarded([shell] {
-            if (shell->wakeUpHandler_)
-                shell->wakeUpHandler_();
+            if (shell->wake_up_handler_)
+                shell->wake_up_handler_();
         });
         return 0;
     }
@@ -63,8 +63,8 @@ LRESULT CALLBACK Shell::WindowProc(HWND window, UINT message, WPARAM wParam, LPA
 
 void Shell::ReportFailure(std::exception_ptr failure) noexcept {
     try {
-        if (failureHandler_) {
-            failureHandler_(failure);
+        if (failure_handler_) {
+            failure_handler_(failure);
             return;
         }
         try {
@@ -147,7 +147,7 @@ int Shell::StartupShowCommand() {
 }
 
 void Shell::SetBusy(bool busy) {
-    busyDepth_ = std::max(0, busyDepth_ + (busy ? 1 : -1));
+    busy_depth_ = std::max(0, busy_depth_ + (busy ? 1 : -1));
     // The cursor changes now where it lies over one of the program's
     // windows; elsewhere, once it comes over one (the forms answer
     // WM_SETCURSOR).
@@ -163,14 +163,14 @@ void Shell::SetBusy(bool busy) {
 }
 
 IWICImagingFactory& Shell::PictureFactory() {
-    if (!pictureFactory_) {
+    if (!picture_factory_) {
         const HRESULT result =
             ::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                               IID_PPV_ARGS(pictureFactory_.ReleaseAndGetAddressOf()));
+                               IID_PPV_ARGS(picture_factory_.ReleaseAndGetAddressOf()));
         if (FAILED(result))
             ThrowResult(u"CoCreateInstance(WICImagingFactory)", result);
     }
-    return *pictureFactory_.Get();
+    return *picture_factory_.Get();
 }
 
 void Shell::AddForm(Form& form) {
@@ -179,21 +179,21 @@ void Shell::AddForm(Form& form) {
 
 void Shell::RemoveForm(Form& form) noexcept {
     std::erase(forms_, &form);
-    if (activeForm_ == &form)
-        activeForm_ = nullptr;
+    if (active_form_ == &form)
+        active_form_ = nullptr;
 }
 
 void Shell::FormActivated(Form& form) {
-    if (activeForm_ == &form)
+    if (active_form_ == &form)
         return;
-    activeForm_ = &form;
-    if (!destroyingForm_ && !terminated_)
+    active_form_ = &form;
+    if (!destroying_form_ && !terminated_)
         form.RunActivationHandler();
 }
 
 void Shell::FormHidden(Form& form) noexcept {
-    if (activeForm_ == &form)
-        activeForm_ = nullptr;
+    if (active_form_ == &form)
+        active_form_ = nullptr;
 }
 
 HWND Shell::BoxOwner() const {
@@ -201,8 +201,8 @@ HWND Shell::BoxOwner() const {
     const HWND active = ::GetActiveWindow();
     if (active != nullptr && ::IsWindowVisible(active))
         return active;
-    if (activeForm_ != nullptr && ::IsWindowVisible(activeForm_->Handle()))
-        return activeForm_->Handle();
+    if (active_form_ != nullptr && ::IsWindowVisible(active_form_->Handle()))
+        return active_form_->Handle();
     return window_.get();
 }
 

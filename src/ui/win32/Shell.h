@@ -51,7 +51,7 @@ class Shell final {
     // Where a failure that escaped a handler goes. Until one is set, the
     // error box shows the failure's message.
     using FailureHandler = std::function<void(std::exception_ptr)>;
-    void SetFailureHandler(FailureHandler handler) { failureHandler_ = std::move(handler); }
+    void SetFailureHandler(FailureHandler handler) { failure_handler_ = std::move(handler); }
     // Runs a handler so that nothing it throws unwinds into the system's
     // window code: the failure goes to the failure handler instead.
     template <typename Handler>
@@ -65,7 +65,7 @@ class Shell final {
     void ReportFailure(std::exception_ptr failure) noexcept;
 
     // The wake-up: WakeUp, from any thread, has the handler run on this one.
-    void SetWakeUpHandler(std::function<void()> handler) { wakeUpHandler_ = std::move(handler); }
+    void SetWakeUpHandler(std::function<void()> handler) { wake_up_handler_ = std::move(handler); }
     void WakeUp() noexcept;
 
     // Takes and dispatches messages until Terminate.
@@ -88,14 +88,14 @@ class Shell final {
     // The busy cursor over the program's windows, from SetBusy(true) to the
     // matching SetBusy(false); nests.
     void SetBusy(bool busy);
-    bool Busy() const noexcept { return busyDepth_ > 0; }
+    bool Busy() const noexcept { return busy_depth_ > 0; }
 
     // The system's picture decoder, made when first needed.
     IWICImagingFactory& PictureFactory();
 
     // For the forms and their controls.
-    const wchar_t* FormClassName() const noexcept { return formClass_.Name(); }
-    const wchar_t* GraphicClassName() const noexcept { return graphicClass_.Name(); }
+    const wchar_t* FormClassName() const noexcept { return form_class_.Name(); }
+    const wchar_t* GraphicClassName() const noexcept { return graphic_class_.Name(); }
     void AddForm(Form& form);
     void RemoveForm(Form& form) noexcept;
     const std::vector<Form*>& Forms() const noexcept { return forms_; }
@@ -105,11 +105,11 @@ class Shell final {
     // another program.
     // Nor while a form is being destroyed, or once the loop has ended.
     void FormActivated(Form& form);
-    void SetDestroyingForm(bool destroying) noexcept { destroyingForm_ = destroying; }
+    void SetDestroyingForm(bool destroying) noexcept { destroying_form_ = destroying; }
     // A form was hidden by the program: the next window to become active
     // comes from none.
     void FormHidden(Form& form) noexcept;
-    Form* ActiveForm() const noexcept { return activeForm_; }
+    Form* ActiveForm() const noexcept { return active_form_; }
     // Who owns a box: the active window of the program, or the hidden window
     // when none is active.
     HWND BoxOwner() const;
@@ -121,19 +121,19 @@ class Shell final {
     ComApartment apartment_;
     HINSTANCE instance_;
     Dpi dpi_;
-    WindowClass formClass_;
-    WindowClass graphicClass_;
-    WindowClass applicationClass_;
+    WindowClass form_class_;
+    WindowClass graphic_class_;
+    WindowClass application_class_;
     UniqueWindow window_;
-    Microsoft::WRL::ComPtr<IWICImagingFactory> pictureFactory_;
+    Microsoft::WRL::ComPtr<IWICImagingFactory> picture_factory_;
     std::u16string title_;
-    FailureHandler failureHandler_;
-    std::function<void()> wakeUpHandler_;
+    FailureHandler failure_handler_;
+    std::function<void()> wake_up_handler_;
     std::vector<Form*> forms_;
-    Form* activeForm_ = nullptr;
-    int busyDepth_ = 0;
+    Form* active_form_ = nullptr;
+    int busy_depth_ = 0;
     bool terminated_ = false;
-    bool destroyingForm_ = false;
+    bool destroying_form_ = false;
 };
 
 }  // namespace vindel::win32

@@ -18,7 +18,7 @@ constexpr milliseconds kRepaintInterval(15);
 
 }  // namespace
 
-Win32Toolkit::Win32Toolkit(int startupShowCommand) : startupShowCommand_(startupShowCommand) {
+Win32Toolkit::Win32Toolkit(int startupShowCommand) : startup_show_command_(startupShowCommand) {
     shell_.SetFailureHandler([](std::exception_ptr failure) { ReportHandlerFailure(failure); });
     shell_.SetWakeUpHandler([this] { RunWakeUp(); });
 }
@@ -63,7 +63,7 @@ void Win32Toolkit::ShowNotice(const std::u16string& caption, const std::u16strin
 }
 
 void Win32Toolkit::SetWakeUpHandler(std::function<void()> handler) {
-    wakeUpHandler_ = std::move(handler);
+    wake_up_handler_ = std::move(handler);
 }
 
 void Win32Toolkit::WakeUp() {
@@ -74,17 +74,17 @@ void Win32Toolkit::RunWakeUp() {
     // What the switch sends waits while the script pauses; the pause wakes
     // this again when it ends.
     if (pausing_) {
-        wakeUpWaiting_ = true;
+        wake_up_waiting_ = true;
         return;
     }
-    if (wakeUpHandler_)
-        RunGuarded(wakeUpHandler_);
+    if (wake_up_handler_)
+        RunGuarded(wake_up_handler_);
 }
 
 int Win32Toolkit::TakeStartupShowCommand() noexcept {
-    if (std::exchange(startupShown_, true))
+    if (std::exchange(startup_shown_, true))
         return SW_SHOW;
-    return startupShowCommand_;
+    return startup_show_command_;
 }
 
 class Win32Toolkit::PauseScope final {
@@ -95,7 +95,7 @@ class Win32Toolkit::PauseScope final {
         if (!outermost_)
             return;
         toolkit_.pausing_ = false;
-        if (std::exchange(toolkit_.wakeUpWaiting_, false))
+        if (std::exchange(toolkit_.wake_up_waiting_, false))
             toolkit_.WakeUp();
     }
     PauseScope(const PauseScope&) = delete;

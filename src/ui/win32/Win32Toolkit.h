@@ -52,11 +52,11 @@ class Win32Toolkit final : public Toolkit {
     void PaintWaiting();
 
     Shell shell_;
-    int startupShowCommand_;
-    bool startupShown_ = false;
-    std::function<void()> wakeUpHandler_;
+    int startup_show_command_;
+    bool startup_shown_ = false;
+    std::function<void()> wake_up_handler_;
     bool pausing_ = false;
-    bool wakeUpWaiting_ = false;
+    bool wake_up_waiting_ = false;
 };
 
 }  // namespace vindel::win32

@@ -97,12 +97,12 @@ void BoxAnswerer::OnTick() {
         return;
     if (box != current_) {
         current_ = box;
-        openedAt_ = std::chrono::steady_clock::now();
+        opened_at_ = std::chrono::steady_clock::now();
         boxes_.push_back(Read(box));
     }
-    const bool late = std::chrono::steady_clock::now() - openedAt_ > kTimeLimit;
+    const bool late = std::chrono::steady_clock::now() - opened_at_ > kTimeLimit;
     if (!ready_ || ready_(boxes_.back()) || late) {
-        timedOut_ = timedOut_ || late;
+        timed_out_ = timed_out_ || late;
         pressed_ = box;
         current_ = nullptr;
         PressOk(box);

@@ -40,7 +40,7 @@ class BoxAnswerer final {
     const std::vector<ShownBox>& Boxes() const noexcept { return boxes_; }
     // A box stayed open longer than the time limit, `ready` never holding;
     // it was pressed anyway.
-    bool TimedOut() const noexcept { return timedOut_; }
+    bool TimedOut() const noexcept { return timed_out_; }
 
   private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
@@ -51,8 +51,8 @@ class BoxAnswerer final {
     std::vector<ShownBox> boxes_;
     HWND current_ = nullptr;
     HWND pressed_ = nullptr;
-    std::chrono::steady_clock::time_point openedAt_;
-    bool timedOut_ = false;
+    std::chrono::steady_clock::time_point opened_at_;
+    bool timed_out_ = false;
 };
 
 // The open box of this thread, if any.

@@ -23,7 +23,7 @@ class OtherProgram final {
             const HWND window =
                 ::CreateWindowExW(0, L"Static", L"Other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 800,
                                   600, 200, 100, nullptr, nullptr, nullptr, nullptr);
-            threadId_ = ::GetCurrentThreadId();
+            thread_id_ = ::GetCurrentThreadId();
             window_.store(window);
             MSG message;
             while (::GetMessageW(&message, nullptr, 0, 0) > 0)
@@ -42,14 +42,14 @@ class OtherProgram final {
     void Quit() {
         if (!thread_.joinable())
             return;
-        ::PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+        ::PostThreadMessageW(thread_id_, WM_QUIT, 0, 0);
         thread_.join();
     }
 
   private:
     std::thread thread_;
     std::atomic<HWND> window_{nullptr};
-    DWORD threadId_ = 0;
+    DWORD thread_id_ = 0;
 };
 
 // The process's queue towards the user-interface thread wakes it through
@@ -68,8 +68,8 @@ class HandOversThrough final {
 class ShellTest : public ToolkitTest {
   protected:
     ShellTest() {
-        main_.SetActivationHandler([this] { ++mainActivations_; });
-        diagram_.SetActivationHandler([this] { ++diagramActivations_; });
+        main_.SetActivationHandler([this] { ++main_activations_; });
+        diagram_.SetActivationHandler([this] { ++diagram_activations_; });
     }
 
     bool Active(const Form& form) {
@@ -80,40 +80,40 @@ class ShellTest : public ToolkitTest {
     Form diagram_{shell_, kDiagramDesign, &main_};
     EditBox edit_{main_, {{167, 493, 122, 26}, u"", kCalibri15}};
     EditBox other_{main_, {{167, 557, 122, 26}, u"", kCalibri15}};
-    int mainActivations_ = 0;
-    int diagramActivations_ = 0;
+    int main_activations_ = 0;
+    int diagram_activations_ = 0;
 };
 
 TEST_F(ShellTest, AFormActivatedFromAnotherOfTheProgramsWindowsOrFromNoneRunsItsHandler) {
     main_.Show();
     ASSERT_TRUE(Active(main_));
-    EXPECT_EQ(mainActivations_, 1);
+    EXPECT_EQ(main_activations_, 1);
 
     diagram_.Show();
     ASSERT_TRUE(Active(diagram_));
-    EXPECT_EQ(diagramActivations_, 1);
+    EXPECT_EQ(diagram_activations_, 1);
     ASSERT_TRUE(BringToFront(shell_, main_.Handle()));
-    EXPECT_EQ(mainActivations_, 2);
+    EXPECT_EQ(main_activations_, 2);
     ASSERT_TRUE(BringToFront(shell_, diagram_.Handle()));
-    EXPECT_EQ(diagramActivations_, 2);
+    EXPECT_EQ(diagram_activations_, 2);
     // Hidden: the main form becomes active coming from none.
     diagram_.Close();
     ASSERT_TRUE(Active(main_));
-    EXPECT_EQ(mainActivations_, 3);
-    EXPECT_EQ(diagramActivations_, 2);
+    EXPECT_EQ(main_activations_, 3);
+    EXPECT_EQ(diagram_activations_, 2);
 }
 
 TEST_F(ShellTest, AFailingActivationHandlerIsReportedOnceAndNotRunAgainWhenTheBoxCloses) {
     shell_.SetFailureHandler([this](std::exception_ptr) { shell_.ShowError(u"Boom"); });
     main_.SetActivationHandler([this] {
-        ++mainActivations_;
+        ++main_activations_;
         throw Exception(u"List index out of bounds (7)");
     });
     const BoxAnswerer answerer;
     main_.Show();
     ASSERT_TRUE(Active(main_));
     shell_.ProcessMessages();
-    EXPECT_EQ(mainActivations_, 1);
+    EXPECT_EQ(main_activations_, 1);
     ASSERT_EQ(answerer.Boxes().size(), 1u);
     EXPECT_EQ(answerer.Boxes().front().owner, main_.Handle());
 }
@@ -128,7 +128,7 @@ TEST_F(ShellTest, ComingBackFromAnotherProgramRunsNoHandler) {
     other.Quit();
     ASSERT_TRUE(WaitUntil(shell_, [&] { return ::GetForegroundWindow() == main_.Handle(); }));
     EXPECT_TRUE(Active(main_));
-    EXPECT_EQ(mainActivations_, 1);
+    EXPECT_EQ(main_activations_, 1);
 }
 
 TEST_F(ShellTest, TheErrorBoxBelongsToTheActiveFormAndGivesActivationAndFocusBack) {
@@ -149,7 +149,7 @@ TEST_F(ShellTest, TheErrorBoxBelongsToTheActiveFormAndGivesActivationAndFocusBac
 
     EXPECT_TRUE(Active(main_));
     EXPECT_EQ(::GetFocus(), other_.Handle());
-    EXPECT_EQ(mainActivations_, 1);
+    EXPECT_EQ(main_activations_, 1);
 }
 
 TEST_F(ShellTest, WithNoActiveFormTheHiddenWindowOwnsTheBox) {
@@ -183,7 +183,7 @@ TEST_F(ShellTest, TheNoticeBoxIsATaskDialogCentredInTheWorkArea) {
 
     EXPECT_TRUE(Active(main_));
     EXPECT_EQ(::GetFocus(), other_.Handle());
-    EXPECT_EQ(mainActivations_, 1);
+    EXPECT_EQ(main_activations_, 1);
 }
 
 TEST_F(ShellTest, WithoutTaskDialogsTheNoticeIsASmallDialogCentredOnTheScreen) {
@@ -202,7 +202,7 @@ TEST_F(ShellTest, WithoutTaskDialogsTheNoticeIsASmallDialogCentredOnTheScreen) {
     EXPECT_NEAR(box.bounds.left + box.bounds.right, ::GetSystemMetrics(SM_CXSCREEN), 1);
     EXPECT_NEAR(box.bounds.top + box.bounds.bottom, ::GetSystemMetrics(SM_CYSCREEN), 1);
     EXPECT_TRUE(Active(main_));
-    EXPECT_EQ(mainActivations_, 1);
+    EXPECT_EQ(main_activations_, 1);
 }
 
 // The Telnet client's receiving thread hands its deliveries over this way
