@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Throughput of Vindel's option parser against libtelnet's on the same byte
 // streams, cut into the same 32 KiB deliveries, each parser collecting data
 // and replies into strings. Prints the ratio per stream at the end of the run:

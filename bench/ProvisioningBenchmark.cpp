@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Wall time of a whole provisioning run against the simulated switch, over
 // the sum of the pauses the script prescribes (6500 ms + 500 ms per output).
 // The script types blind and waits only where it must, so the ratio shows

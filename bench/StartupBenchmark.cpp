@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up of the real program, timed from outside: from the start of its
 // process to its main window being mapped on the X server, and the peak
 // memory of the process by then. Nothing in the program knows it is timed.

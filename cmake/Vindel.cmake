@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # One place for the warning flags, applied per target so that Debian's own
 # headers are not held to them.
 function(vindel_warnings target)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Windows build of the core, cross-compiled with mingw-w64 (see the
 # toolchain files beside this one) and tested under wine.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # What both mingw-w64 toolchain files share; they set VINDEL_MINGW_TRIPLET and
 # VINDEL_WINE first.
 set(CMAKE_SYSTEM_NAME Windows)

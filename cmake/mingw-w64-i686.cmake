@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross-builds Vindel's core for 32-bit Windows, the platform the program was
 # first written for, with Debian's mingw-w64 (-posix compilers for std::thread).
 set(VINDEL_MINGW_TRIPLET i686-w64-mingw32)

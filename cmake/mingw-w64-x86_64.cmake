@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross-builds Vindel's core for 64-bit Windows with Debian's mingw-w64.
 # The -posix compilers: the default win32 thread model has no std::thread.
 set(VINDEL_MINGW_TRIPLET x86_64-w64-mingw32)

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # What the menu entry starts. Vindel keeps Vindel.ini in its working
 # directory, and a launcher starts programs in the home directory; so give it
 # a folder of its own under the user's data directory and start it there.

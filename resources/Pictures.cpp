@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "resources/Pictures.h"
 
 #include <QtGlobal>

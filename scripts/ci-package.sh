@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds Vindel's Debian package and checks it the way a user would meet it:
 #   1. the release build and cpack;
 #   2. dpkg's view of the package; lintian, which must report no error and no

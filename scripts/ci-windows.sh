@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Cross-builds Vindel's core, the Win32 toolkit and their tests for Windows
 # with Debian's mingw-w64 and runs the tests under wine, the toolkit's window
 # tests on a private virtual display. Installs what is missing first (Debian

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs clang-tidy, with the project's .clang-tidy, over every source file of
 # src/ and tools/ that a Linux build compiles, and fails on any finding.
 #

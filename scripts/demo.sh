@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Vindel against the simulated switch, without any hardware: both run in a
 # private network namespace, where 127.0.0.1 port 23 is the simulated
 # switch and nothing else can be reached. Afterwards it shows what the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what Vindel needs to build and test on Debian 12. Safe to run again:
 # it only calls apt-get when a package is missing.
 set -euo pipefail

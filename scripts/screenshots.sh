@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Takes the screenshots of both windows in docs/, on a virtual X display.
 set -euo pipefail
 cd "$(dirname "$0")/.."

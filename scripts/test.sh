@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds Vindel and runs its tests.
 #
 #   bash scripts/test.sh         everything, as CI runs it (as root, on a fresh
@@ -39,9 +40,20 @@ case "$mode" in
 esac
 
 check_formatting() {
-  step "formatting"
+  step "formatting and license headers"
   mapfile -t sources < <(git ls-files '*.cpp' '*.h')
   clang-format --dry-run --Werror "${sources[@]}"
+  # Every source file names its license near the top.
+  local unlicensed
+  unlicensed=$(git ls-files '*.cpp' '*.h' '*.sh' '*.cmake' '*.py' '*.rc' '*.nsi' 'CMakeLists.txt' '*/CMakeLists.txt' |
+    while read -r file; do
+      head -n 3 "$file" | grep -q 'SPDX-License-Identifier: MIT' || echo "$file"
+    done)
+  if [ -n "$unlicensed" ]; then
+    echo "no SPDX-License-Identifier line near the top of:" >&2
+    echo "$unlicensed" >&2
+    return 1
+  fi
 }
 
 if [ "$mode" = quick ]; then

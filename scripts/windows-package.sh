@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds what ships for Windows: Vindel.exe, its zip and its installer, in
 # build/windows-<arch> (see packaging/windows). Needs Debian's mingw-w64
 # compilers and nsis, which scripts/ci-windows.sh installs (and then tests

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The yardstick of Vindel's start under Windows: a bare Win32 window of the
 // main window's size, place and caption, with the same manifest and built
 // with the same flags, that ends with exit code 0 when closed. It draws

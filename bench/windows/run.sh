@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Vindel's start under wine, against a bare Win32 window of the same size
 # built the same way (bench/windows/BareWindow.cpp): for each, the time from
 # starting the program to its shown main window and its working set then,

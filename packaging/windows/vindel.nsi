@@ -1,3 +1,4 @@
+; SPDX-License-Identifier: MIT
 ; Vindel's installer for Windows, made by makensis. packaging/windows/CMakeLists.txt
 ; passes VERSION (four numbers), ARCH (x86 or x64: which Windows the program
 ; is built for), STAGE (the folder holding Vindel.exe and LICENSE.txt), ICON and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The names of the resources that resources/windows/Vindel.rc embeds in the

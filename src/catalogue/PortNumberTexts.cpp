@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "catalogue/PortNumberTexts.h"
 
 #include "common/Text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "common/CodePage.h"
 
 #include "common/Windows1252.h"

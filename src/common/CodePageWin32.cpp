@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Windows backend of the code page: the system's ANSI code page, through
 // the platform's own conversions, so that Vindel writes and types what any
 // other program of that system would.

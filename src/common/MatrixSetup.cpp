@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "common/MatrixSetup.h"
 
 namespace vindel {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Small pieces that every Windows backend of the core needs. Windows only.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "common/Windows1252.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "net/EIdException.h"
 
 namespace vindel {

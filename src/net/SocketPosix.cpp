@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The POSIX backend of Socket.
 #include "net/Socket.h"
 

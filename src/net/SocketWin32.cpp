@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Winsock 2.2 backend of Socket. The library is loaded at run time
 // (WinsockLibrary), and its error codes are Windows Sockets codes already, so
 // they go to RaiseSocketError as they come.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "net/TIdTelnetReadThread.h"
 
 #include "common/MainThreadQueue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "net/TelnetConnection.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "net/WinsockLibrary.h"
 
 #include "common/Text.h"

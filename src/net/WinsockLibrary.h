@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Windows only: the Winsock backend of Socket (SocketWin32.cpp) is its user.

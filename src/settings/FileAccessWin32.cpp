@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Windows backend of FileAccess. Names are UTF-8, as on Linux, and go to
 // the wide (W) functions; the failures and their texts are those of the POSIX
 // backend, with Windows' own descriptions.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/FileErrors.h"
 
 #include "common/Exception.h"

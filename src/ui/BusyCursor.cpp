@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/BusyCursor.h"
 
 #include "ui/Toolkit.h"

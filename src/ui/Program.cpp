@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/Program.h"
 
 #include "common/Exception.h"

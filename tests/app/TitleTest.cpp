@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/Title.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The windows on a real X server with a window manager (openbox), where
 // ownership, stacking, title bars, the toolkit's options and repainting show;
 // the offscreen platform has none of them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The whole program, from its entry to its exit code, against the simulated
 // switch in a private network. Each run is a process of its own (a death
 // test), so that the exit code is the one the operator's system would see.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A stand-in for WS2_32.DLL with only the three functions that starting and
 // stopping the library needs, for testing how WinsockLibrary meets a library
 // that can't be started or lacks a function. Windows only; built as a DLL.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "net/HostAddress.h"
 
 #include <gtest/gtest.h>

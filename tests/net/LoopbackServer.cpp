@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LoopbackServer.h"
 
 #ifdef _WIN32

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The client against real Telnet servers from Debian, on the loopback of a
 // private network namespace that the test makes for itself: nothing is
 // reachable from there but the servers it starts.

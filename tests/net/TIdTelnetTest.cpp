@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "net/TIdTelnet.h"
 
 #include <gtest/gtest.h>

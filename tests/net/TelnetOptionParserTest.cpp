@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "net/TelnetOptionParser.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Windows only: how the client loads and starts Winsock, and what it says when
 // it can't.
 #include "net/WinsockLibrary.h"

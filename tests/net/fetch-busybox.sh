@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Puts Debian's busybox-static, which has the telnetd applet, into DIR without
 # installing it (it would replace the busybox package). Usage:
 #   tests/net/fetch-busybox.sh [DIR]     (default: build/peers/busybox)

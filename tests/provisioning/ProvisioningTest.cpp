@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "provisioning/Provisioning.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saving the settings file over whatever stands in its place: where the new
 // content is renamed over the old file, where the old file is written in
 // place, and what is refused. Each save runs in a process of its own, as the

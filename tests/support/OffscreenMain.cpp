@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // GoogleTest main for tests that need a QApplication on the offscreen platform.
 #include <gtest/gtest.h>
 

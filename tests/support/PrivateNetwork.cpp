@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PrivateNetwork.h"
 
 #include <net/if.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ScratchDirectory.h"
 
 #include <string>

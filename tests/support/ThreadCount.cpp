@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ThreadCount.h"
 
 #ifdef _WIN32

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // GoogleTest main for tests that need a QApplication on a real X server. They
 // run under with-x-server.sh, which sets DISPLAY and QT_QPA_PLATFORM=xcb.
 #include <gtest/gtest.h>

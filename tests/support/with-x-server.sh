@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs a command on a private virtual X display, for the window tests that
 # only show on a real X server (window-manager ownership, stacking, focus,
 # real key events). Each run gets a display of its own, so tests can run in

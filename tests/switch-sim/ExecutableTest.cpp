@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vindel-switch-sim as an operator runs it: options, the line saying where
 // it listens, the record file, and the end on SIGTERM.
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "RawClient.h"
 
 #include <arpa/inet.h>

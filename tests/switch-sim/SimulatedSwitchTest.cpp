@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The simulated switch over real sockets: on an ephemeral port of 127.0.0.1,
 // and on port 23 in a private network namespace, driven by a raw client and
 // by Vindel's own Telnet client.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The switch's Telnet side on its own: taking the client's commands out of
 // the stream, and answering them without starting a negotiation loop.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Transcript.h"
 
 #include <gtest/gtest.h>

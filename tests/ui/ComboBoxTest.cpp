@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The combo box that every toolkit makes, on a window of its own, through
 // the windows' interfaces.
 #include <gtest/gtest.h>

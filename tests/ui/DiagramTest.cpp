@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The diagram window, through the windows' interfaces.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's controls, read through the windows' interfaces, so that
 // the same table runs on every toolkit.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's handlers as the operator drives them, through the
 // windows' interfaces.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Prints what the visible windows of the program under test show: each
 // top-level window of Vindel's forms and of its boxes, then the text of
 // every child window in it (labels keep their text in their window), one

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Vindel.exe from start to "Close" under wine, against the simulated switch:
 # the operator's choices typed into the real window (xdotool), both boxes,
 # the bytes on the wire and their pauses, Vindel.ini, the diagram window's

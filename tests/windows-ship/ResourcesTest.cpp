@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Windows program's resources, linked into this test program as into
 // Vindel.exe and read back through the system's resource functions under
 // wine: the pictures under the names the windows look them up by, the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Lists the DLLs that a Windows program imports, and fails if any of them is
 # not part of Windows itself: Vindel.exe has to run alone, with the C++
 # run-time, libgcc and winpthread linked in.

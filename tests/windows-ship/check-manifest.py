@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Reads Vindel's application manifest as Windows will.
 
 Windows ignores an element of a manifest that it finds under another XML

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The Windows installer, run silently under wine: it installs Vindel.exe for
 # the user with a Start-menu entry that starts it in its data folder, the
 # installed program starts and ends with exit code 0 when its window is

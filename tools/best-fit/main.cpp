@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Prints src/common/Windows1252BestFit.inc: what WideCharToMultiByte makes of
 // every UTF-16 code unit in code page 1252, with no flags and no default
 // character of our own, so that Vindel converts on every platform as Windows

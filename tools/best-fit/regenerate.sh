@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Regenerates src/common/Windows1252BestFit.inc, the table of Vindel's own
 # Windows-1252 conversion, from the platform's conversion: builds the
 # generator for 64-bit Windows and runs it under wine (scripts/ci-windows.sh

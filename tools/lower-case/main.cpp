@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes src/ui/SimpleLowerCase.inc: Unicode's simple lower-case mapping, one
 // character for one, as Qt's QChar::toLower gives it, for the title's
 // lower-casing in the windows' shared code, which has no Qt. Run it through

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Regenerates src/ui/SimpleLowerCase.inc, the lower-case table of the title,
 # from Qt's QChar::toLower. Commit the result: builds read the committed
 # table, on Windows too, where there is no Qt.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Banner.h"
 
 #include "Icon.h"

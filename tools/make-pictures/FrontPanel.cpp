@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FrontPanel.h"
 
 #include "PictureFont.h"

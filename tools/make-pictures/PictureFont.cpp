@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PictureFont.h"
 
 #include <QFontInfo>

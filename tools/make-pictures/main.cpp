@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draws Vindel's pictures: the four switch fronts, the banner, the icon and
 // the icon at the desktop theme's sizes.
 // Usage: vindel_make_pictures <output directory>

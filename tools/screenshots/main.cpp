@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draws Vindel's two windows as the operator sees them and saves them as
 // PNG files for the documentation. Run it under a real display (the script
 // scripts/screenshots.sh starts one with Xvfb), in a scratch directory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "OptionNegotiator.h"
 
 namespace vindel {

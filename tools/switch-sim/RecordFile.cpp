@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "RecordFile.h"
 
 #include <cerrno>

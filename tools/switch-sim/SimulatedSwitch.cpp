@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SimulatedSwitch.h"
 
 #include <arpa/inet.h>

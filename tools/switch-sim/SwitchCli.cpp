@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SwitchCli.h"
 
 #include <charconv>

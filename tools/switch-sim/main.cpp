@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vindel-switch-sim: the simulated switch on its own, for trying Vindel
 // without hardware. Runs until SIGINT or SIGTERM.
 #include <signal.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vindel_launch: starts a program whose main window is captioned "Vindel" as
 // the shell would, waits until that window is shown, and reports how long that
 // took, the program's working set at that moment, and its exit code once the

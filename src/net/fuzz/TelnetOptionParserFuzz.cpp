@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer target for the option parser. The first two bytes choose the
 // starting state, the flags and where deliveries are cut; the rest is what the
 // peer sent. It checks what must hold for any input:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/qt/Button.h"
 
 #include "ui/HandlerGuard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/qt/Edit.h"
 
 #include "ui/qt/FormStyle.h"

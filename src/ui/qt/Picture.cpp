@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/qt/Picture.h"
 
 #include "resources/Pictures.h"

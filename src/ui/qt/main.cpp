@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "catalogue/CommandTables.h"
 #include "ui/Program.h"
 #include "ui/qt/ProgramEntry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/win32/ButtonAdapter.h"
 
 #include "ui/win32/DesignOf.h"

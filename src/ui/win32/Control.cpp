@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/win32/Control.h"
 
 namespace vindel::win32 {

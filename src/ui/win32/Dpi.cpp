@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/win32/Dpi.h"
 
 namespace vindel::win32 {

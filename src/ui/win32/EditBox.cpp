@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/win32/EditBox.h"
 
 #include "common/Win32.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/win32/LabelAdapter.h"
 
 #include "ui/win32/DesignOf.h"

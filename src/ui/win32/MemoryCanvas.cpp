@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/win32/MemoryCanvas.h"
 
 #include "ui/win32/LastError.h"

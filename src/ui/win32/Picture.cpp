@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/win32/Picture.h"
 
 #include "ui/win32/Shell.h"

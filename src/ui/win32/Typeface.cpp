@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/win32/Typeface.h"
 
 #include "ui/win32/LastError.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/win32/UniqueWindow.h"
 
 #include <utility>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/win32/Win32Toolkit.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/win32/WindowText.h"
 
 #include "common/Win32.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Windows program: Vindel's windows on the Win32 toolkit.
 #include <windows.h>
 

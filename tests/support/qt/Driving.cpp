@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window tests' driving on Qt: real mouse and key events through QTest.
 #include "Driving.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the window tests read of Qt's widgets.
 #include "WindowProbes.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "BoxAnswerer.h"
 
 #include "ui/win32/WindowText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ClientPixels.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/win32/Form.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ToolkitDriving.h"
 
 namespace vindel::win32::testing {
