@@ -69,9 +69,12 @@ std::map<HWND, std::string> NamesByWindow(const TForm& window) {
 FontFacts FontOf(const Control& control) {
     const vindel::win32::Control& win32Control = Win32ControlOf(control);
     const Realised font = Realise(win32Control.Font());
-    // The character height, without leading, at 96 dots per inch as designed.
-    const int pixels = win32Control.Parent().ScreenDpi().Unscale(font.metrics.tmHeight -
-                                                                 font.metrics.tmInternalLeading);
+    // The character height asked for (a negative height: without leading),
+    // back at 96 dots per inch as designed. Not the height GDI realised:
+    // wine's Carlito, standing in for Calibri, rounds 13 px down to 12.
+    LOGFONTW asked{};
+    ::GetObjectW(win32Control.Font(), sizeof asked, &asked);
+    const int pixels = win32Control.Parent().ScreenDpi().Unscale(-asked.lfHeight);
     return {font.face, pixels, font.metrics.tmWeight >= FW_BOLD, font.metrics.tmItalic != 0,
             Rgb(win32Control.Colour())};
 }
