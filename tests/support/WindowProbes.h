@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,7 +35,10 @@ std::vector<std::string> CreationOrder(const TForm& window);
 // The names of a window's controls in tab order, from the first.
 std::vector<std::string> TabOrder(const TForm& window);
 
-std::u16string AccessibleName(const Control& control);
+// What a screen reader announces the control by; nothing where the toolkit
+// gives its controls no name of that kind (the Win32 controls have only
+// their window text).
+std::optional<std::u16string> AccessibleName(const Control& control);
 // What an edit box shows: for a password box, one "*" per character.
 std::u16string DisplayedText(const EditBox& box);
 // How many entries a combo box's drop-down list shows at once.

@@ -62,6 +62,11 @@ class Control {
     virtual void OnCommand(WORD /*code*/) {}
     virtual HBRUSH OnColour(HDC dc);
 
+    // What the control writes its text with; labels and pictures have no
+    // window font of their own to ask for (WM_GETFONT), so it is told here.
+    HFONT Font() const noexcept { return font_.get(); }
+    COLORREF Colour() const noexcept { return colour_; }
+
     // The control whose window this is, if any.
     static Control* FromHandle(HWND window) noexcept;
 
@@ -70,8 +75,6 @@ class Control {
 
     // Moves or resizes the window; the form paints both places again.
     void SetPixelSize(SIZE size);
-    HFONT Font() const noexcept { return font_.get(); }
-    COLORREF Colour() const noexcept { return colour_; }
     Dpi ScreenDpi() const noexcept { return form_.ScreenDpi(); }
 
   private:

@@ -33,6 +33,9 @@ class FormAdapter final : public vindel::Form {
     void SetOnClose(std::function<bool()> handler) override;
 
     win32::Form& Window() const noexcept { return *form_; }
+    // The controls with their names, in the order of the description.
+    using NamedControls = std::vector<std::pair<std::string, std::unique_ptr<vindel::Control>>>;
+    const NamedControls& Controls() const noexcept { return controls_; }
 
   private:
     void MakeControls(const FormDescription& description);
@@ -43,7 +46,7 @@ class FormAdapter final : public vindel::Form {
     std::function<bool()> on_close_;
     // The controls' windows go before the form's.
     std::unique_ptr<win32::Form> form_;
-    std::vector<std::pair<std::string, std::unique_ptr<vindel::Control>>> controls_;
+    NamedControls controls_;
 };
 
 }  // namespace vindel::win32

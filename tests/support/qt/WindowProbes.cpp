@@ -50,7 +50,7 @@ std::vector<std::string> TabOrder(const TForm& window) {
     return names;
 }
 
-std::u16string AccessibleName(const Control& control) {
+std::optional<std::u16string> AccessibleName(const Control& control) {
     return WidgetOf(control).accessibleName().toStdU16String();
 }
 
