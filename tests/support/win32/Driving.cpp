@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window tests' driving on Win32: real key and mouse messages posted to
 // the controls' windows and dispatched through the shell's loop, as the
 // program's own loop would (see ToolkitDriving.h).

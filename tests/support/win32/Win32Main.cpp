@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // GoogleTest main for the window tests on the Win32 toolkit, run under wine
 // on a private X display (cmake/wine-x11-run.sh). Each test makes its own
 // toolkit (MakeToolkit), so nothing of the windows is set up here.

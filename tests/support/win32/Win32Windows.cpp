@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "win32/Win32Windows.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the window tests read of the Win32 windows: the fonts as GDI made
 // them, the controls' windows in the order Windows keeps them.
 #include "WindowProbes.h"
