@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang-format clang-14 libclang-rt-14-dev
+  clang-format clang-tidy clang-14 libclang-rt-14-dev
   # fonts the windows are laid out with
   fonts-crosextra-carlito fonts-dejavu-core
   # network tests: private namespaces and real telnet servers to talk to

@@ -95,6 +95,9 @@ cmake --preset ci >/dev/null
 cmake --build --preset ci
 ctest --preset ci
 
+step "clang-tidy over src/ and tools/ (the project's .clang-tidy)"
+bash scripts/clang-tidy.sh build/ci
+
 for preset in asan tsan; do
   step "$preset: build and test the core"
   cmake --preset "$preset" >/dev/null
