@@ -164,6 +164,8 @@ void Shell::SetBusy(bool busy) {
 
 IWICImagingFactory& Shell::PictureFactory() {
     if (!pictureFactory_) {
+        if (!apartment_)
+            apartment_.emplace();
         const HRESULT result =
             ::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                IID_PPV_ARGS(pictureFactory_.ReleaseAndGetAddressOf()));

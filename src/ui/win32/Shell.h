@@ -6,6 +6,7 @@
 
 #include <exception>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -90,7 +91,8 @@ class Shell final {
     void SetBusy(bool busy);
     bool Busy() const noexcept { return busyDepth_ > 0; }
 
-    // The system's picture decoder, made when first needed.
+    // The system's picture decoder, made when first needed, in the
+    // component-object apartment that this thread enters then.
     IWICImagingFactory& PictureFactory();
 
     // For the forms and their controls.
@@ -118,7 +120,9 @@ class Shell final {
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Dispatch(MSG& message);
 
-    ComApartment apartment_;
+    // Entered with the first picture; before pictureFactory_, so that it
+    // is left after the decoder goes.
+    std::optional<ComApartment> apartment_;
     HINSTANCE instance_;
     Dpi dpi_;
     WindowClass formClass_;
