@@ -4,8 +4,8 @@
 namespace vindel::win32 {
 
 // The component-object apartment of the user-interface thread, for the
-// system's picture decoder and the common dialogs: entered on construction,
-// left when the object goes.
+// system's picture decoder: entered on construction, left when the object
+// goes.
 class ComApartment final {
   public:
     ComApartment();

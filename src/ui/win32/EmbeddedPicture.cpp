@@ -3,6 +3,12 @@
 
 #include <wrl/client.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
+#include <optional>
+#include <utility>
+
 #include "common/Exception.h"
 #include "common/Win32.h"
 #include "ui/win32/LastError.h"
@@ -29,8 +35,45 @@ std::pair<BYTE*, DWORD> ResourceBytes(HMODULE module, const std::u16string& name
     return {static_cast<BYTE*>(bytes), ::SizeofResource(module, resource)};
 }
 
-ComPtr<IWICBitmapSource> Decode(IWICImagingFactory& decoder, HMODULE module,
-                                const std::u16string& name) {
+std::uint32_t BigEndian32(const BYTE* at) {
+    return (std::uint32_t{at[0]} << 24) | (std::uint32_t{at[1]} << 16) |
+           (std::uint32_t{at[2]} << 8) | std::uint32_t{at[3]};
+}
+
+std::int32_t LittleEndian32(const BYTE* at) {
+    return static_cast<std::int32_t>(std::uint32_t{at[0]} | (std::uint32_t{at[1]} << 8) |
+                                     (std::uint32_t{at[2]} << 16) | (std::uint32_t{at[3]} << 24));
+}
+
+// The picture's size in pixels as the header of a PNG file (its IHDR chunk)
+// or of a BMP file (a BITMAPINFOHEADER or a later one) gives it; nothing
+// for other files.
+std::optional<SIZE> HeaderSize(const BYTE* bytes, DWORD size) {
+    static constexpr BYTE kPngStart[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n',
+                                         0,    0,   0,   13,  'I',  'H',  'D',  'R'};
+    if (size >= 24 && std::equal(std::begin(kPngStart), std::end(kPngStart), bytes)) {
+        const std::uint32_t width = BigEndian32(bytes + 16);
+        const std::uint32_t height = BigEndian32(bytes + 20);
+        if (width == 0 || height == 0 || width > 0x7FFF'FFFF || height > 0x7FFF'FFFF)
+            return std::nullopt;
+        return SIZE{static_cast<LONG>(width), static_cast<LONG>(height)};
+    }
+    // BITMAPFILEHEADER (14 bytes), then the info header, which starts with
+    // its own size; bottom-up pictures have a positive height, top-down
+    // ones a negative one.
+    if (size >= 26 && bytes[0] == 'B' && bytes[1] == 'M' &&
+        LittleEndian32(bytes + 14) >= static_cast<std::int32_t>(sizeof(BITMAPINFOHEADER))) {
+        const std::int32_t width = LittleEndian32(bytes + 18);
+        const std::int32_t height = LittleEndian32(bytes + 22);
+        if (width <= 0 || height == 0 || height == INT32_MIN)
+            return std::nullopt;
+        return SIZE{width, height < 0 ? -height : height};
+    }
+    return std::nullopt;
+}
+
+ComPtr<IWICBitmapSource> DecodeResource(IWICImagingFactory& decoder, HMODULE module,
+                                        const std::u16string& name) {
     const auto [bytes, size] = ResourceBytes(module, name);
     ComPtr<IWICStream> stream;
     Check(decoder.CreateStream(&stream), u"IWICImagingFactory::CreateStream");
@@ -54,6 +97,14 @@ ComPtr<IWICBitmapSource> Decode(IWICImagingFactory& decoder, HMODULE module,
     return bitmap;
 }
 
+SIZE DecodedSize(IWICImagingFactory& decoder, HMODULE module, const std::u16string& name) {
+    UINT width = 0;
+    UINT height = 0;
+    Check(DecodeResource(decoder, module, name)->GetSize(&width, &height),
+          u"IWICBitmapSource::GetSize");
+    return {static_cast<LONG>(width), static_cast<LONG>(height)};
+}
+
 ComPtr<IWICBitmapSource> ScaledTo(IWICImagingFactory& decoder, ComPtr<IWICBitmapSource> source,
                                   SIZE size) {
     ComPtr<IWICBitmapScaler> scaler;
@@ -66,13 +117,23 @@ ComPtr<IWICBitmapSource> ScaledTo(IWICImagingFactory& decoder, ComPtr<IWICBitmap
 
 }  // namespace
 
-EmbeddedPicture::EmbeddedPicture(IWICImagingFactory& decoder, HMODULE module,
-                                 const std::u16string& name, Dpi dpi) {
-    ComPtr<IWICBitmapSource> source = Decode(decoder, module, name);
+EmbeddedPicture::EmbeddedPicture(DecoderSource decoder, HMODULE module, std::u16string name,
+                                 Dpi dpi)
+    : decoder_(std::move(decoder)), module_(module), name_(std::move(name)), dpi_(dpi) {
+    const auto [bytes, size] = ResourceBytes(module_, name_);
+    std::optional<SIZE> natural = HeaderSize(bytes, size);
+    // A kind of file whose header is not read here: the decoder tells.
+    if (!natural)
+        natural = DecodedSize(decoder_(), module_, name_);
+    size_ = {dpi_.Scale(natural->cx), dpi_.Scale(natural->cy)};
+}
+
+void EmbeddedPicture::Decode() const {
+    IWICImagingFactory& decoder = decoder_();
+    ComPtr<IWICBitmapSource> source = DecodeResource(decoder, module_, name_);
     UINT width = 0;
     UINT height = 0;
     Check(source->GetSize(&width, &height), u"IWICBitmapSource::GetSize");
-    size_ = {dpi.Scale(static_cast<int>(width)), dpi.Scale(static_cast<int>(height))};
     if (size_.cx != static_cast<LONG>(width) || size_.cy != static_cast<LONG>(height))
         source = ScaledTo(decoder, source, size_);
 
@@ -84,16 +145,19 @@ EmbeddedPicture::EmbeddedPicture(IWICImagingFactory& decoder, HMODULE module,
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* pixels = nullptr;
-    bitmap_.Reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
-    if (!bitmap_)
+    UniqueBitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+    if (!bitmap)
         ThrowLastError(u"CreateDIBSection");
     const UINT stride = static_cast<UINT>(size_.cx) * 4;
     Check(source->CopyPixels(nullptr, stride, stride * static_cast<UINT>(size_.cy),
                              static_cast<BYTE*>(pixels)),
           u"IWICBitmapSource::CopyPixels");
+    bitmap_ = std::move(bitmap);
 }
 
 void EmbeddedPicture::Draw(HDC dc, POINT at) const {
+    if (!bitmap_)
+        Decode();
     const HDC source = ::CreateCompatibleDC(dc);
     if (source == nullptr)
         ThrowLastError(u"CreateCompatibleDC");

@@ -15,8 +15,9 @@ Bounds DesignedBounds(const PictureDesign& design) {
 
 Picture::Picture(Form& form, const PictureDesign& design)
     : GraphicControl(form, u"", DesignedBounds(design), std::nullopt, TextColour::WindowText),
-      picture_(form.Application().PictureFactory(), form.Application().Instance(), design.resource,
-               form.ScreenDpi()) {
+      picture_(
+          [&shell = form.Application()]() -> IWICImagingFactory& { return shell.PictureFactory(); },
+          form.Application().Instance(), design.resource, form.ScreenDpi()) {
     if (!design.size)
         SetPixelSize({picture_.Width(), picture_.Height()});
 }

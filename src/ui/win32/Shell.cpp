@@ -165,6 +165,8 @@ void Shell::SetBusy(bool busy) {
 
 IWICImagingFactory& Shell::PictureFactory() {
     if (!picture_factory_) {
+        if (!apartment_)
+            apartment_.emplace();
         const HRESULT result =
             ::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                IID_PPV_ARGS(picture_factory_.ReleaseAndGetAddressOf()));

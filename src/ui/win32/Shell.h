@@ -7,6 +7,7 @@
 
 #include <exception>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -91,7 +92,8 @@ class Shell final {
     void SetBusy(bool busy);
     bool Busy() const noexcept { return busy_depth_ > 0; }
 
-    // The system's picture decoder, made when first needed.
+    // The system's picture decoder, made when first needed, in the
+    // component-object apartment that this thread enters then.
     IWICImagingFactory& PictureFactory();
 
     // For the forms and their controls.
@@ -119,7 +121,9 @@ class Shell final {
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Dispatch(MSG& message);
 
-    ComApartment apartment_;
+    // Entered with the first picture; before picture_factory_, so that it
+    // is left after the decoder goes.
+    std::optional<ComApartment> apartment_;
     HINSTANCE instance_;
     Dpi dpi_;
     WindowClass form_class_;
