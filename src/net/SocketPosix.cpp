@@ -27,6 +27,17 @@ namespace {
     RaiseSocketError(WinsockCodeForErrno(errno));
 }
 
+// Takes the socket's pending error (SO_ERROR, which reading clears) and
+// raises it; nothing when there is none.
+void RaisePendingError(Socket::Handle handle) {
+    int error = 0;
+    socklen_t length = sizeof error;
+    if (::getsockopt(handle, SOL_SOCKET, SO_ERROR, &error, &length) != 0)
+        RaiseLastError();
+    if (error != 0)
+        RaiseSocketError(WinsockCodeForErrno(error));
+}
+
 }  // namespace
 
 void Socket::StartLibrary() {}
@@ -89,12 +100,7 @@ void Socket::Connect(std::uint32_t address, std::uint16_t port) {
         if (errno != EINTR)
             RaiseLastError();
     }
-    int error = 0;
-    socklen_t length = sizeof error;
-    if (::getsockopt(handle_, SOL_SOCKET, SO_ERROR, &error, &length) != 0)
-        RaiseLastError();
-    if (error != 0)
-        RaiseSocketError(WinsockCodeForErrno(error));
+    RaisePendingError(handle_);
 }
 
 bool Socket::WaitReadable(int timeout_ms) const {
@@ -138,12 +144,7 @@ bool Socket::PeerHasClosed() const {
         RaiseSocketError(WinsockCodeForErrno(ENOTSOCK));
     if ((fd.revents & POLLERR) != 0) {
         // A reset: its error is taken here, so a read won't report it again.
-        int error = 0;
-        socklen_t length = sizeof error;
-        if (::getsockopt(handle_, SOL_SOCKET, SO_ERROR, &error, &length) != 0)
-            RaiseLastError();
-        if (error != 0)
-            RaiseSocketError(WinsockCodeForErrno(error));
+        RaisePendingError(handle_);
     }
     return (fd.revents & kClosed) != 0;
 }
