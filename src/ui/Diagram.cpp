@@ -6,6 +6,7 @@
 #include "catalogue/SwitchModels.h"
 #include "common/MatrixSetup.h"
 #include "common/Text.h"
+#include "ui/DesignedLook.h"
 #include "ui/Telnet.h"
 #include "ui/WindowDescription.h"
 
@@ -15,22 +16,7 @@ TForm2* Form2 = nullptr;
 
 namespace {
 
-constexpr FontDescription kSentence{u"Calibri", 19};
-constexpr FontDescription kValue{u"Calibri", 19, FontStyle::Bold};
-constexpr FontDescription kTitle{u"Calibri", 19, FontStyle::BoldItalic};
-constexpr FontDescription kButtonFont{u"Calibri", 15, FontStyle::Bold};
-
 constexpr TextColour kText = TextColour::WindowText;
-constexpr TextColour kBlack = TextColour::Black;
-constexpr TextColour kYellow = TextColour::Yellow;
-
-// A picture control takes its picture's size, or is cut at its own.
-constexpr bool kNaturalSize = true;
-constexpr bool kFixedSize = false;
-
-constexpr std::u16string_view Front(std::size_t model) {
-    return SwitchModels[model].FrontPicture;
-}
 
 // The diagram window as designed, its controls in creation order.
 constexpr ControlDescription kControls[] = {

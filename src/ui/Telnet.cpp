@@ -10,6 +10,7 @@
 #include "common/MatrixSetup.h"
 #include "settings/SettingsFile.h"
 #include "ui/BusyCursor.h"
+#include "ui/DesignedLook.h"
 #include "ui/Diagram.h"
 #include "ui/WindowDescription.h"
 
@@ -24,24 +25,10 @@ constexpr ControlKind kEdit = ControlKind::EditBox;
 constexpr ControlKind kPassword = ControlKind::PasswordBox;
 constexpr ControlKind kButton = ControlKind::Button;
 
-constexpr FontDescription kSentence{u"Calibri", 19};
-constexpr FontDescription kValue{u"Calibri", 19, FontStyle::Bold};
-constexpr FontDescription kTitle{u"Calibri", 19, FontStyle::BoldItalic};
 constexpr FontDescription kVersion{u"Calibri", 13, FontStyle::Bold};
 constexpr FontDescription kBox{u"Calibri", 15};
-constexpr FontDescription kButtonFont{u"Calibri", 15, FontStyle::Bold};
 
-constexpr TextColour kBlack = TextColour::Black;
 constexpr TextColour kWhite = TextColour::White;
-constexpr TextColour kYellow = TextColour::Yellow;
-
-// A picture control takes its picture's size, or is cut at its own.
-constexpr bool kNaturalSize = true;
-constexpr bool kFixedSize = false;
-
-constexpr std::u16string_view Front(std::size_t model) {
-    return SwitchModels[model].FrontPicture;
-}
 
 // The main window as designed, its controls in creation order.
 constexpr ControlDescription kControls[] = {
