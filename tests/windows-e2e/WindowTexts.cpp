@@ -1,16 +1,22 @@
 // SPDX-License-Identifier: MIT
 // Prints what the visible windows of the program under test show: each
 // top-level window of Vindel's forms and of its boxes, then the text of
-// every child window in it (labels keep their text in their window), one
-// line each, UTF-8. Run under wine beside the program; the end-to-end test
-// reads its output.
+// every child window in it, and for a form the texts of its visible labels,
+// which have no windows and are asked of the form (ui/win32/ShownTexts.h);
+// one line each, UTF-8. Run under wine beside the program; the end-to-end
+// test reads its output.
 //
 //   window <class> <owned|unowned> <caption>
 //     <child class> <child text>
+//     Label <label text>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <string_view>
+
+#include "ui/win32/ShownTexts.h"
 
 namespace {
 
@@ -45,6 +51,25 @@ BOOL CALLBACK PrintChild(HWND child, LPARAM) {
     return TRUE;
 }
 
+// Receives the forms' answers.
+LRESULT CALLBACK AnswerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_COPYDATA)
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    const auto& answer = *reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    if (answer.dwData != vindel::win32::kShownTextsAnswer)
+        return FALSE;
+    std::wstring_view texts(static_cast<const wchar_t*>(answer.lpData),
+                            answer.cbData / sizeof(wchar_t));
+    while (!texts.empty()) {
+        const std::size_t end = std::min(texts.find(L'\n'), texts.size());
+        std::printf("  Label %s\n", Utf8(std::wstring(texts.substr(0, end))).c_str());
+        texts.remove_prefix(std::min(end + 1, texts.size()));
+    }
+    return TRUE;
+}
+
+HWND answer_window = nullptr;
+
 BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
     const std::wstring name = ClassOf(window);
     if (!::IsWindowVisible(window) || (name != L"VindelForm" && name != L"#32770"))
@@ -53,12 +78,23 @@ BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
     std::printf("window %s %s %s\n", Utf8(name).c_str(), owned ? "owned" : "unowned",
                 Utf8(TextOf(window)).c_str());
     ::EnumChildWindows(window, PrintChild, 0);
+    if (name == L"VindelForm")
+        ::SendMessageTimeoutW(window, vindel::win32::ShownTextsRequestMessage(),
+                              reinterpret_cast<WPARAM>(answer_window), 0, SMTO_ABORTIFHUNG, 2000,
+                              nullptr);
     return TRUE;
 }
 
 }  // namespace
 
 int main() {
+    WNDCLASSW answers{};
+    answers.lpfnWndProc = AnswerProc;
+    answers.hInstance = ::GetModuleHandleW(nullptr);
+    answers.lpszClassName = L"VindelWindowTextsAnswers";
+    ::RegisterClassW(&answers);
+    answer_window = ::CreateWindowExW(0, answers.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                      nullptr, answers.hInstance, nullptr);
     ::EnumWindows(PrintWindow, 0);
     std::fflush(stdout);
     return 0;

@@ -21,18 +21,22 @@ Control::Control(Form& form, const ControlWindow& design)
       colour_(ColourRef(design.colour)),
       bounds_(design.bounds),
       pixels_(ScaledBounds(design.bounds, form.ScreenDpi())),
-      window_(form.CreateChild(design.className, design.text, design.style | WS_VISIBLE,
-                               design.extendedStyle, pixels_, design.layer)) {
+      window_(design.className != nullptr
+                  ? form.CreateChild(design.className, design.text, design.style | WS_VISIBLE,
+                                     design.extendedStyle, pixels_)
+                  : nullptr) {
+    if (!window_)
+        return;
     ::SetPropW(window_.get(), kControlProperty, this);
     if (font_)
         ::SendMessageW(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 }
 
 Control::~Control() {
-    if (::IsWindow(window_.get()) && FromHandle(window_.get()) == this)
+    if (window_ && ::IsWindow(window_.get()) && FromHandle(window_.get()) == this)
         ::RemovePropW(window_.get(), kControlProperty);
     else
-        window_.Release();  // gone with its form already
+        window_.Release();  // none, or gone with its form already
     form_.Invalidate(pixels_);
 }
 
@@ -45,11 +49,16 @@ Control* Control::FromHandle(HWND window) noexcept {
 void Control::SetVisible(bool visible) {
     if (visible == Visible())
         return;
-    ::ShowWindow(window_.get(), visible ? SW_SHOWNA : SW_HIDE);
+    if (window_)
+        ::ShowWindow(window_.get(), visible ? SW_SHOWNA : SW_HIDE);
+    else
+        visible_ = visible;
     form_.Invalidate(pixels_);
 }
 
 bool Control::Visible() const noexcept {
+    if (!window_)
+        return visible_;
     return (::GetWindowLongPtrW(window_.get(), GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
@@ -60,8 +69,9 @@ void Control::SetPixelSize(SIZE size) {
     const Dpi dpi = form_.ScreenDpi();
     bounds_.width = dpi.Unscale(size.cx);
     bounds_.height = dpi.Unscale(size.cy);
-    ::SetWindowPos(window_.get(), nullptr, 0, 0, size.cx, size.cy,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (window_)
+        ::SetWindowPos(window_.get(), nullptr, 0, 0, size.cx, size.cy,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     form_.Invalidate(before);
     form_.Invalidate(pixels_);
 }

@@ -22,20 +22,21 @@ struct Bounds final {
     int height = 0;
 };
 
-// What a control's window is made of.
+// What a control is made of. Without a class name it has no window of its
+// own: a label or a picture, which the form paints.
 struct ControlWindow final {
     const wchar_t* className = nullptr;
     std::u16string text;
     DWORD style = 0;
     DWORD extendedStyle = 0;
     Bounds bounds;
-    ChildLayer layer = ChildLayer::Windowed;
     std::optional<Typeface> typeface;
     TextColour colour = TextColour::WindowText;
 };
 
-// What every control of a form has: its child window, visible from the
-// start, and its place, font and text colour. Positions and sizes are given
+// What every control of a form has: its place, font and text colour, and,
+// for edit boxes, combo boxes and buttons, its child window. Every control
+// is visible from the start. Positions and sizes are given
 // and reported in designed pixels (at 96 dots per inch) and scaled to the
 // screen's density on the way to the window.
 class Control {
@@ -44,6 +45,7 @@ class Control {
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
+    // Null for a label or a picture.
     HWND Handle() const noexcept { return window_.get(); }
     Form& Parent() const noexcept { return form_; }
 
@@ -73,7 +75,7 @@ class Control {
   protected:
     Control(Form& form, const ControlWindow& design);
 
-    // Moves or resizes the window; the form paints both places again.
+    // Resizes the control; the form paints both places again.
     void SetPixelSize(SIZE size);
     Dpi ScreenDpi() const noexcept { return form_.ScreenDpi(); }
 
@@ -84,6 +86,8 @@ class Control {
     COLORREF colour_;
     Bounds bounds_;
     RECT pixels_;
+    // Whether a control without a window shows.
+    bool visible_ = true;
     UniqueWindow window_;
 };
 

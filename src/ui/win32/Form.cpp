@@ -10,6 +10,7 @@
 #include "ui/win32/MemoryCanvas.h"
 #include "ui/win32/PaintScope.h"
 #include "ui/win32/Shell.h"
+#include "ui/win32/ShownTexts.h"
 #include "ui/win32/Typeface.h"
 
 namespace vindel::win32 {
@@ -82,6 +83,10 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 
 LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const HWND window = window_.get();
+    if (message == ShownTextsRequestMessage() && message != 0) {
+        SendShownTexts(reinterpret_cast<HWND>(wParam));
+        return TRUE;
+    }
     switch (message) {
         case WM_ERASEBKGND:
             return 1;  // WM_PAINT paints all of it
@@ -187,7 +192,7 @@ bool Form::Visible() const {
 }
 
 HWND Form::CreateChild(const wchar_t* className, const std::u16string& text, DWORD style,
-                       DWORD extendedStyle, const RECT& bounds, ChildLayer layer) {
+                       DWORD extendedStyle, const RECT& bounds) {
     const HWND child = ::CreateWindowExW(
         extendedStyle, className, Wide(text).c_str(), style | WS_CHILD | WS_CLIPSIBLINGS,
         bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
@@ -196,12 +201,6 @@ HWND Form::CreateChild(const wchar_t* className, const std::u16string& text, DWO
     if (child == nullptr)
         ThrowLastError(u"CreateWindowExW");
     ++next_control_id_;
-    HWND after = HWND_BOTTOM;
-    if (layer == ChildLayer::Windowed) {
-        after = last_windowed_ != nullptr && ::IsWindow(last_windowed_) ? last_windowed_ : HWND_TOP;
-        last_windowed_ = child;
-    }
-    ::SetWindowPos(child, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return child;
 }
 
@@ -225,6 +224,21 @@ void Form::PaintGraphics(HDC dc, const RECT& area) const {
         control->Draw(dc);
         ::RestoreDC(dc, saved);
     }
+}
+
+void Form::SendShownTexts(HWND receiver) const {
+    std::wstring texts;
+    for (const GraphicControl* control : graphics_) {
+        if (!control->Visible() || control->ShownText().empty())
+            continue;
+        texts += Wide(control->ShownText());
+        texts += L'\n';
+    }
+    COPYDATASTRUCT answer{kShownTextsAnswer, static_cast<DWORD>(texts.size() * sizeof(wchar_t)),
+                          texts.data()};
+    // A receiver that hangs doesn't hang the program.
+    ::SendMessageTimeoutW(receiver, WM_COPYDATA, reinterpret_cast<WPARAM>(window_.get()),
+                          reinterpret_cast<LPARAM>(&answer), SMTO_ABORTIFHUNG, 2000, nullptr);
 }
 
 void Form::Invalidate(const RECT& area) noexcept {

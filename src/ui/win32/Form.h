@@ -26,12 +26,6 @@ struct FormDesign final {
     int clientHeight = 0;
 };
 
-// Which layer a child window of a form lies in. Labels and pictures are
-// painted by the form in the order they were made, a later one over an
-// earlier one; edit boxes, combo boxes and buttons lie above all of them,
-// in tab order.
-enum class ChildLayer { Graphic, Windowed };
-
 // A top-level window of the program: white, resizable, with the system menu
 // and the minimise and maximise buttons, its client area at the designed
 // size (scaled to the screen's density), hidden until shown. A form with an
@@ -70,12 +64,17 @@ class Form final {
     // owner, hiding any other.
     void SetCloseHandler(std::function<void()> handler) { close_handler_ = std::move(handler); }
 
-    // For the controls: a child window with a new control identifier, in
-    // its layer. `bounds` in pixels within the client area.
+    // For the controls: a child window with a new control identifier, the
+    // last in the order of the form's children. `bounds` in pixels within
+    // the client area. Labels and pictures have no window: the form paints
+    // them in the order they were made, a later one over an earlier one,
+    // under the edit boxes, combo boxes and buttons.
     HWND CreateChild(const wchar_t* className, const std::u16string& text, DWORD style,
-                     DWORD extendedStyle, const RECT& bounds, ChildLayer layer);
+                     DWORD extendedStyle, const RECT& bounds);
     void AddGraphic(GraphicControl& control);
     void RemoveGraphic(GraphicControl& control) noexcept;
+    // The labels and pictures in the order the form paints them.
+    const std::vector<GraphicControl*>& Graphics() const noexcept { return graphics_; }
     // Paints the background and the labels and pictures over `area` of the
     // client area; `dc` is addressed in client coordinates.
     void PaintGraphics(HDC dc, const RECT& area) const;
@@ -89,6 +88,8 @@ class Form final {
     void OnActivate(WPARAM wParam);
     void RestoreFocus();
     void OnPaint();
+    // Answers a request for the shown texts (see ShownTexts.h).
+    void SendShownTexts(HWND receiver) const;
     LRESULT OnControlColour(UINT message, WPARAM wParam, LPARAM lParam);
 
     Shell& shell_;
@@ -100,7 +101,6 @@ class Form final {
     std::function<void()> activation_handler_;
     std::function<void()> close_handler_;
     std::vector<GraphicControl*> graphics_;
-    HWND last_windowed_ = nullptr;
     WORD next_control_id_ = 100;
     // The control that had the focus when the form was last deactivated.
     HWND focus_ = nullptr;

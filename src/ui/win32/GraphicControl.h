@@ -3,17 +3,19 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 #include "ui/win32/Control.h"
 
 namespace vindel::win32 {
 
-// A label or a picture. Its window only marks its place (and holds its text
-// for whoever reads the window): what shows there is painted by the form,
-// which draws its background and then every visible label and picture in
-// the order they were made. So a label has a transparent background, the
-// banner or a sentence showing through around its letters, and a later
-// label or picture lies over an earlier one. It takes no mouse input; the
-// form under it does.
+// A label or a picture. It has no window: the form paints its background
+// and then every visible label and picture in the order they were made. So
+// a label has a transparent background, the banner or a sentence showing
+// through around its letters, and a later label or picture lies over an
+// earlier one. It takes no mouse input; the form under it does. Without a
+// window each costs the form a rectangle and a font rather than a window of
+// the system's, which keeps the program's start short.
 class GraphicControl : public Control {
   public:
     ~GraphicControl() override;
@@ -22,14 +24,12 @@ class GraphicControl : public Control {
     // coordinates and clipped to the control.
     virtual void Draw(HDC dc) const = 0;
 
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The text the control shows, if any.
+    virtual std::u16string_view ShownText() const noexcept { return {}; }
 
   protected:
-    GraphicControl(Form& form, const std::u16string& text, const Bounds& bounds,
-                   std::optional<Typeface> typeface, TextColour colour);
-
-  private:
-    void OnPaint();
+    GraphicControl(Form& form, const Bounds& bounds, std::optional<Typeface> typeface,
+                   TextColour colour);
 };
 
 }  // namespace vindel::win32

@@ -9,16 +9,13 @@
 namespace vindel::win32 {
 
 Label::Label(Form& form, const LabelDesign& design)
-    : GraphicControl(form, design.caption, Bounds{design.left, design.top, 0, 0}, design.typeface,
-                     design.colour),
+    : GraphicControl(form, Bounds{design.left, design.top, 0, 0}, design.typeface, design.colour),
       caption_(design.caption) {
     SetPixelSize(MeasureText(Font(), caption_));
 }
 
 void Label::SetCaption(std::u16string caption) {
     caption_ = std::move(caption);
-    // The window holds the text too, for whoever reads the window.
-    ::SetWindowTextW(Handle(), Wide(caption_).c_str());
     SetPixelSize(MeasureText(Font(), caption_));
 }
 

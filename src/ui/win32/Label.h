@@ -26,6 +26,7 @@ class Label final : public GraphicControl {
     void SetCaption(std::u16string caption);
 
     void Draw(HDC dc) const override;
+    std::u16string_view ShownText() const noexcept override { return caption_; }
 
     // The size, in screen pixels, that a label takes for a text in a font:
     // its width as the font sets it, an empty text measuring as one space,

@@ -14,7 +14,7 @@ Bounds DesignedBounds(const PictureDesign& design) {
 }  // namespace
 
 Picture::Picture(Form& form, const PictureDesign& design)
-    : GraphicControl(form, u"", DesignedBounds(design), std::nullopt, TextColour::WindowText),
+    : GraphicControl(form, DesignedBounds(design), std::nullopt, TextColour::WindowText),
       picture_(
           [&shell = form.Application()]() -> IWICImagingFactory& { return shell.PictureFactory(); },
           form.Application().Instance(), design.resource, form.ScreenDpi()) {

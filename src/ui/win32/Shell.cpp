@@ -8,7 +8,6 @@
 #include "common/Exception.h"
 #include "common/Win32.h"
 #include "ui/win32/Form.h"
-#include "ui/win32/GraphicControl.h"
 #include "ui/win32/LastError.h"
 #include "ui/win32/ModalBoxScope.h"
 
@@ -34,7 +33,6 @@ Shell::Shell()
     : instance_(ThisModule()),
       dpi_(Dpi::OfScreen()),
       form_class_(instance_, L"VindelForm", &Form::WindowProc, nullptr, ProgramIcon(instance_)),
-      graphic_class_(instance_, L"VindelGraphic", &GraphicControl::WindowProc, nullptr),
       application_class_(instance_, L"VindelApplication", &Shell::WindowProc, nullptr) {
     // The standard controls in the version the program's manifest asks for.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};

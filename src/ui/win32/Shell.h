@@ -98,7 +98,6 @@ class Shell final {
 
     // For the forms and their controls.
     const wchar_t* FormClassName() const noexcept { return form_class_.Name(); }
-    const wchar_t* GraphicClassName() const noexcept { return graphic_class_.Name(); }
     void AddForm(Form& form);
     void RemoveForm(Form& form) noexcept;
     const std::vector<Form*>& Forms() const noexcept { return forms_; }
@@ -127,7 +126,6 @@ class Shell final {
     HINSTANCE instance_;
     Dpi dpi_;
     WindowClass form_class_;
-    WindowClass graphic_class_;
     WindowClass application_class_;
     UniqueWindow window_;
     Microsoft::WRL::ComPtr<IWICImagingFactory> picture_factory_;

@@ -12,6 +12,7 @@
 
 #include "ui/win32/ComboBoxAdapter.h"
 #include "ui/win32/EditBoxAdapter.h"
+#include "ui/win32/GraphicControl.h"
 #include "ui/win32/UniqueGdiObject.h"
 #include "ui/win32/WindowText.h"
 #include "win32/Win32Windows.h"
@@ -57,11 +58,13 @@ std::uint32_t Rgb(COLORREF colour) {
            static_cast<std::uint32_t>(GetGValue(colour)) << 8 | GetBValue(colour);
 }
 
-// The names of the window's controls, by their windows.
+// The names of the window's controls that have windows, by their windows.
 std::map<HWND, std::string> NamesByWindow(const TForm& window) {
     std::map<HWND, std::string> names;
-    for (const auto& [name, control] : AdapterOf(window).Controls())
-        names.emplace(HandleOf(*control), name);
+    for (const auto& [name, control] : AdapterOf(window).Controls()) {
+        if (const HWND handle = HandleOf(*control))
+            names.emplace(handle, name);
+    }
     return names;
 }
 
@@ -89,16 +92,34 @@ std::u16string FoundFamily(std::u16string_view family) {
     return Realise(font.get()).face;
 }
 
-// The controls' windows were made in this order, each with the next control
-// identifier.
+// The order the controls were made in, as the form keeps it: the labels and
+// pictures in the order the form paints them, the controls with windows in
+// the order of their control identifiers. Each fills the next place of its
+// kind in the order the adapter made them.
 std::vector<std::string> CreationOrder(const TForm& window) {
+    const vindel::win32::FormAdapter::NamedControls& controls = AdapterOf(window).Controls();
+    std::map<const vindel::win32::Control*, std::string> namesByControl;
+    for (const auto& [name, control] : controls)
+        namesByControl.emplace(&Win32ControlOf(*control), name);
+    std::vector<std::string> painted;
+    for (const vindel::win32::GraphicControl* graphic : AdapterOf(window).Window().Graphics()) {
+        const auto found = namesByControl.find(graphic);
+        painted.push_back(found != namesByControl.end() ? found->second : "?");
+    }
     std::map<int, std::string> byIdentifier;
     for (const auto& [handle, name] : NamesByWindow(window))
         byIdentifier.emplace(::GetDlgCtrlID(handle), name);
-    std::vector<std::string> names;
-    for (const auto& [identifier, name] : byIdentifier)
-        names.push_back(name);
-    return names;
+
+    auto nextPainted = painted.begin();
+    auto nextWindowed = byIdentifier.begin();
+    std::vector<std::string> order;
+    for (const auto& [name, control] : controls) {
+        if (HandleOf(*control) == nullptr)
+            order.push_back(nextPainted != painted.end() ? *nextPainted++ : "?");
+        else
+            order.push_back(nextWindowed != byIdentifier.end() ? (nextWindowed++)->second : "?");
+    }
+    return order;
 }
 
 // As the dialog keys go: Tab from the first control that takes it.

@@ -10,6 +10,8 @@
 #include "ui/win32/EditBox.h"
 #include "ui/win32/Label.h"
 #include "ui/win32/Picture.h"
+#include "ui/win32/ShownTexts.h"
+#include "ui/win32/UniqueWindow.h"
 #include "ui/win32/WindowText.h"
 
 namespace vindel::win32::testing {
@@ -71,8 +73,43 @@ TEST_F(ControlsTest, ANewCaptionResizesTheLabelFromItsLeftEdge) {
     EXPECT_EQ(label.Left(), 296);
     EXPECT_EQ(label.Width(), measure.Width());
     EXPECT_EQ(label.PixelBounds().left, 296);
-    // For whoever reads the window (a screen reader, a test of the program).
-    EXPECT_EQ(WindowText(label.Handle()), u"Output Ports");
+}
+
+// What another program reads of the form: the visible labels' texts, in
+// the order they were made, pictures and empty labels left out.
+std::wstring answered_texts;
+
+LRESULT CALLBACK ReceiveTexts(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_COPYDATA)
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    const auto& answer = *reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    if (answer.dwData == kShownTextsAnswer)
+        answered_texts.assign(static_cast<const wchar_t*>(answer.lpData),
+                              answer.cbData / sizeof(wchar_t));
+    return TRUE;
+}
+
+TEST_F(ControlsTest, TheFormTellsOtherProgramsWhatItsLabelsShow) {
+    const Label first(form_, {45, 90, u"Ethernet switch Model:", kCalibri19});
+    const Picture picture(form_, {u"FRONT", 46, 282});
+    Label hidden(form_, {45, 130, u"Hidden", kCalibri19});
+    hidden.SetVisible(false);
+    const Label empty(form_, {45, 150, u"", kCalibri19});
+    Label changed(form_, {296, 130, u"", kCalibri19});
+    changed.SetCaption(u"SG300-10 \u00e4");
+
+    WNDCLASSW receiverClass{};
+    receiverClass.lpfnWndProc = ReceiveTexts;
+    receiverClass.hInstance = ::GetModuleHandleW(nullptr);
+    receiverClass.lpszClassName = L"VindelTextsReceiver";
+    ::RegisterClassW(&receiverClass);
+    const UniqueWindow receiver(::CreateWindowExW(0, receiverClass.lpszClassName, L"", 0, 0, 0, 0,
+                                                  0, HWND_MESSAGE, nullptr, receiverClass.hInstance,
+                                                  nullptr));
+    answered_texts.clear();
+    EXPECT_TRUE(::SendMessageW(form_.Handle(), ShownTextsRequestMessage(),
+                               reinterpret_cast<WPARAM>(receiver.get()), 0));
+    EXPECT_EQ(answered_texts, L"Ethernet switch Model:\nSG300-10 \u00e4\n");
 }
 
 // "MMM" has nothing below its baseline: the label's bottom row shows what
