@@ -115,6 +115,27 @@ TEST(Pictures, FrontsAreRgbPngsWithTheControlPortFramed) {
     }
 }
 
+// The Windows program embeds the fronts as BMP files (resources/windows),
+// which must show what the PNG files show.
+TEST(Pictures, TheWindowsProgramsFrontsAre24BitBitmapsOfTheSamePixels) {
+    const QString windowsDir = QStringLiteral(VINDEL_WINDOWS_RESOURCES);
+    for (const SwitchModel& model : SwitchModels) {
+        SCOPED_TRACE(ToUtf8(model.ModelName));
+        const QString name = QString::fromUtf16(model.ModelName.data(),
+                                                static_cast<qsizetype>(model.ModelName.size()));
+        const QByteArray bytes = ReadResource(windowsDir + u'/' + name + QStringLiteral(".bmp"));
+        ASSERT_GE(bytes.size(), 54);
+        EXPECT_TRUE(bytes.startsWith("BM"));
+        EXPECT_EQ(Byte(bytes, 28) | Byte(bytes, 29) << 8, 24);  // bits per pixel
+        EXPECT_EQ(BigEndian32(bytes, 30), 0u);                  // uncompressed
+
+        const QImage png = QImage::fromData(ReadResource(PicturePath(model.FrontPicture)), "PNG")
+                               .convertToFormat(QImage::Format_RGB32);
+        const QImage bmp = QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(bmp, png);
+    }
+}
+
 TEST(Pictures, BannerIsA24BitBlueBitmapWithWhiteLettering) {
     const QByteArray bytes = ReadResource(BannerPicturePath);
     ASSERT_GE(bytes.size(), 54);

@@ -24,13 +24,6 @@ std::string_view ResourceBytes(const wchar_t* name, const wchar_t* type) {
     return {static_cast<const char*>(LockResource(loaded)), SizeofResource(nullptr, found)};
 }
 
-std::uint32_t BigEndian32(std::string_view bytes, size_t at) {
-    std::uint32_t value = 0;
-    for (size_t i = 0; i < 4; ++i)
-        value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
-    return value;
-}
-
 std::uint32_t LittleEndian(std::string_view bytes, size_t at, size_t size) {
     std::uint32_t value = 0;
     for (size_t i = size; i-- > 0;)
@@ -46,7 +39,7 @@ struct Picture {
 
 // Each front picture has a width of its own, so a picture filed under another
 // model's name shows here.
-TEST(Win32Resources, FrontPicturesArePngsOfTheirModels) {
+TEST(Win32Resources, FrontPicturesAre24BitBitmapFilesOfTheirModels) {
     const Picture pictures[] = {
         {vindel::resource_names::kSg300_10, 501, 85},
         {vindel::resource_names::kSg300_20, 807, 85},
@@ -55,12 +48,12 @@ TEST(Win32Resources, FrontPicturesArePngsOfTheirModels) {
     };
     for (const Picture& picture : pictures) {
         SCOPED_TRACE(testing::Message() << picture.name);
-        const std::string_view png = ResourceBytes(picture.name, RT_RCDATA);
-        ASSERT_GT(png.size(), 24u) << "no RCDATA resource";
-        EXPECT_EQ(png.substr(0, 8), std::string_view("\x89PNG\r\n\x1a\n", 8));
-        EXPECT_EQ(png.substr(12, 4), "IHDR");
-        EXPECT_EQ(BigEndian32(png, 16), picture.width);
-        EXPECT_EQ(BigEndian32(png, 20), picture.height);
+        const std::string_view bmp = ResourceBytes(picture.name, RT_RCDATA);
+        ASSERT_GT(bmp.size(), 54u) << "no RCDATA resource";
+        EXPECT_EQ(bmp.substr(0, 2), "BM");
+        EXPECT_EQ(LittleEndian(bmp, 18, 4), picture.width);
+        EXPECT_EQ(LittleEndian(bmp, 22, 4), picture.height);
+        EXPECT_EQ(LittleEndian(bmp, 28, 2), 24u);
     }
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Draws Vindel's pictures: the four switch fronts, the banner, the icon and
-// the icon at the desktop theme's sizes.
+// the icon at the desktop theme's sizes; and the fronts once more as BMP
+// files for the Windows program, in windows/, which GDI draws straight from
+// the program's resources with no picture decoder to load and run.
 // Usage: vindel_make_pictures <output directory>
 
 #include "Banner.h"
@@ -39,9 +41,15 @@ void Run(const QDir& dir) {
         {QStringLiteral("SG300-28"), 828, 28, 2, QRect(QPoint(742, 38), QPoint(787, 75)), 3},
         {QStringLiteral("SG300-52"), 829, 52, 2, QRect(QPoint(745, 39), QPoint(792, 76)), 4},
     };
+    if (!dir.mkpath(QStringLiteral("windows"))) {
+        throw std::runtime_error("cannot create " +
+                                 dir.filePath(QStringLiteral("windows")).toStdString());
+    }
     for (const auto& model : models) {
-        Save(vindel::FrontPanel(model).Draw(), dir, model.modelName + QStringLiteral(".png"),
-             "png");
+        const QImage front = vindel::FrontPanel(model).Draw();
+        Save(front, dir, model.modelName + QStringLiteral(".png"), "png");
+        Save(front.convertToFormat(QImage::Format_RGB888), dir,
+             QStringLiteral("windows/") + model.modelName + QStringLiteral(".bmp"), "bmp");
     }
     Save(vindel::DrawBanner(), dir, QStringLiteral("banner.bmp"), "bmp");
     const QImage icon = vindel::DrawIcon();

@@ -15,9 +15,7 @@ Bounds DesignedBounds(const PictureDesign& design) {
 
 Picture::Picture(Form& form, const PictureDesign& design)
     : GraphicControl(form, DesignedBounds(design), std::nullopt, TextColour::WindowText),
-      picture_(
-          [&shell = form.Application()]() -> IWICImagingFactory& { return shell.PictureFactory(); },
-          form.Application().Instance(), design.resource, form.ScreenDpi()) {
+      picture_(form.Application().Instance(), design.resource, form.ScreenDpi()) {
     if (!design.size)
         SetPixelSize({picture_.Width(), picture_.Height()});
 }

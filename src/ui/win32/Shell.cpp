@@ -161,19 +161,6 @@ void Shell::SetBusy(bool busy) {
         ::SetCursor(::LoadCursorW(nullptr, Busy() ? IDC_WAIT : IDC_ARROW));
 }
 
-IWICImagingFactory& Shell::PictureFactory() {
-    if (!picture_factory_) {
-        if (!apartment_)
-            apartment_.emplace();
-        const HRESULT result =
-            ::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                               IID_PPV_ARGS(picture_factory_.ReleaseAndGetAddressOf()));
-        if (FAILED(result))
-            ThrowResult(u"CoCreateInstance(WICImagingFactory)", result);
-    }
-    return *picture_factory_.Get();
-}
-
 void Shell::AddForm(Form& form) {
     forms_.push_back(&form);
 }

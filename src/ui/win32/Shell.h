@@ -1,18 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <wincodec.h>
 #include <windows.h>
-#include <wrl/client.h>
 
 #include <exception>
 #include <functional>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "ui/win32/ComApartment.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/NoticeBox.h"
 #include "ui/win32/UniqueWindow.h"
@@ -92,10 +88,6 @@ class Shell final {
     void SetBusy(bool busy);
     bool Busy() const noexcept { return busy_depth_ > 0; }
 
-    // The system's picture decoder, made when first needed, in the
-    // component-object apartment that this thread enters then.
-    IWICImagingFactory& PictureFactory();
-
     // For the forms and their controls.
     const wchar_t* FormClassName() const noexcept { return form_class_.Name(); }
     void AddForm(Form& form);
@@ -120,15 +112,11 @@ class Shell final {
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Dispatch(MSG& message);
 
-    // Entered with the first picture; before picture_factory_, so that it
-    // is left after the decoder goes.
-    std::optional<ComApartment> apartment_;
     HINSTANCE instance_;
     Dpi dpi_;
     WindowClass form_class_;
     WindowClass application_class_;
     UniqueWindow window_;
-    Microsoft::WRL::ComPtr<IWICImagingFactory> picture_factory_;
     std::u16string title_;
     FailureHandler failure_handler_;
     std::function<void()> wake_up_handler_;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ClientPixels.h"
 #include "ToolkitDriving.h"
 #include "ToolkitTest.h"
 #include "ui/win32/Button.h"
@@ -105,6 +106,14 @@ TEST_F(FormTest, TheLayoutIsScaledByTheScreensDensity) {
     EXPECT_EQ(picture.PixelBounds().bottom - picture.PixelBounds().top, 128);
     EXPECT_EQ(picture.Width(), 501);
     EXPECT_EQ(picture.Height(), 85);
+    // Drawn at that size: its dark top left corner where the control starts,
+    // the control port's yellow frame (385 to 431 across, 26 to 76 down, at
+    // 96 dots per inch) half as far again from it.
+    const ClientPixels pixels(form.Handle());
+    const RECT drawn = picture.PixelBounds();
+    EXPECT_EQ(pixels.At(drawn.left, drawn.top), RGB(26, 27, 30));
+    const RECT frame{drawn.left + 578, drawn.top + 39, drawn.left + 647, drawn.top + 115};
+    EXPECT_GT(pixels.Count(frame, RGB(255, 255, 0)), 4 * 69);
     RECT closed{};
     ::GetWindowRect(box.Handle(), &closed);
     EXPECT_EQ(closed.bottom - closed.top, 39);
