@@ -3,7 +3,13 @@
 // main window's size, place and caption, with the same manifest and built
 // with the same flags, that ends with exit code 0 when closed. It draws
 // nothing but its white background and has the system's stock icon.
+//
+// Built with VINDEL_WITH_COMBO_BOXES, it also has the main window's three
+// drop-down combo boxes (common controls 6, in Calibri, empty): what a
+// window with those controls costs before anything of Vindel's own.
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <commctrl.h>
 
 namespace {
 
@@ -19,6 +25,29 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wparam, LPARA
     }
     return DefWindowProcW(window, message, wparam, lparam);
 }
+
+#ifdef VINDEL_WITH_COMBO_BOXES
+void AddComboBoxes(HWND window, HINSTANCE instance) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    LOGFONTW calibri{};
+    calibri.lfHeight = -15;
+    lstrcpyW(calibri.lfFaceName, L"Calibri");
+    const HFONT font = CreateFontIndirectW(&calibri);  // lives as long as the program
+    struct Place {
+        int left, top, width, height;
+    };
+    const Place places[] = {{230, 92, 145, 26}, {152, 176, 89, 26}, {153, 224, 89, 26}};
+    for (const Place& place : places) {
+        // The height is the closed box's and its list's, eight entries.
+        const HWND box = CreateWindowExW(
+            0, L"ComboBox", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
+            place.left, place.top, place.width, place.height * 8, window, nullptr, instance,
+            nullptr);
+        SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+}
+#endif
 
 }  // namespace
 
@@ -43,6 +72,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
                         frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
     if (window == nullptr)
         return 0;
+#ifdef VINDEL_WITH_COMBO_BOXES
+    AddComboBoxes(window, instance);
+#endif
     ShowWindow(window, show_command);
     UpdateWindow(window);
     MSG message;

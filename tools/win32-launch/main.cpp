@@ -15,9 +15,9 @@
 //
 //   PROGRAM shown_ms=T working_set_kib=W peak_working_set_kib=P exit_code=E folder=F
 //
-// and, with two programs, the medians of both and their ratios, first to
-// second. The exit status is 0 when every program showed its window and ended
-// with exit code 0 once it was closed.
+// and, with two programs or more, the medians of each and the ratios of each
+// program's to every later one's. The exit status is 0 when every program showed its window and
+// ended with exit code 0 once it was closed.
 #include <windows.h>
 // After windows.h, whose types they use.
 #include <psapi.h>
@@ -232,22 +232,27 @@ double Median(std::vector<double> values) {
 
 void PrintComparison(const std::vector<Start>& starts,
                      const std::vector<std::vector<Measure>>& measures) {
-    std::array<double, 2> shown{};
-    std::array<double, 2> working_set{};
-    for (size_t i = 0; i < 2; ++i) {
+    std::vector<double> shown;
+    std::vector<double> working_set;
+    for (size_t i = 0; i < starts.size(); ++i) {
         std::vector<double> times;
         std::vector<double> sets;
         for (const Measure& measure : measures[i]) {
             times.push_back(measure.shown_ms);
             sets.push_back(static_cast<double>(measure.working_set) / 1024);
         }
-        shown[i] = Median(times);
-        working_set[i] = Median(sets);
+        shown.push_back(Median(times));
+        working_set.push_back(Median(sets));
         std::printf("median %s: shown_ms=%.1f working_set_kib=%.0f\n", Utf8(starts[i].name).c_str(),
                     shown[i], working_set[i]);
     }
-    std::printf("ratio shown_ms=%.2f working_set=%.2f\n", shown[0] / shown[1],
-                working_set[0] / working_set[1]);
+    for (size_t i = 0; i + 1 < starts.size(); ++i) {
+        for (size_t j = i + 1; j < starts.size(); ++j) {
+            std::printf("ratio %s / %s: shown_ms=%.2f working_set=%.2f\n",
+                        Utf8(starts[i].name).c_str(), Utf8(starts[j].name).c_str(),
+                        shown[i] / shown[j], working_set[i] / working_set[j]);
+        }
+    }
 }
 
 }  // namespace
@@ -286,7 +291,7 @@ int wmain(int argc, wchar_t** argv) {
             measures[i].push_back(*measure);
         }
     }
-    if (starts.size() == 2)
+    if (starts.size() >= 2)
         PrintComparison(starts, measures);
     return 0;
 }

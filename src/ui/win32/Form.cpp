@@ -242,8 +242,10 @@ void Form::SendShownTexts(HWND receiver) const {
 }
 
 void Form::Invalidate(const RECT& area) noexcept {
-    if (!window_)
-        return;  // a null window would be the whole screen
+    // A null window would be the whole screen; a hidden one is painted whole
+    // when shown, which spares the controls made before that their share.
+    if (!window_ || !::IsWindowVisible(window_.get()))
+        return;
     ::RedrawWindow(window_.get(), &area, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
