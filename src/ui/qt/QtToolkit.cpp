@@ -91,9 +91,11 @@ void QtToolkit::RunLoop() {
 
 void QtToolkit::Terminate() {
     // exit(), not quit(): quit() would ask the windows to close first, and the
-    // main window answers a close by ending the program.
+    // main window answers a close by ending the program. Queued on the
+    // toolkit, not on the application object, which outlives it: a toolkit
+    // gone before its loop ran leaves no exit behind for the next one.
     QMetaObject::invokeMethod(
-        &qt_, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+        this, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 void QtToolkit::ShowError(const std::u16string& caption, const std::u16string& text) {
