@@ -28,7 +28,8 @@
 # VINDEL_FUZZ_SECONDS sets the fuzzing time (default 60).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-step() { printf '\n== %s\n' "$*"; }
+# Each step says how far into the run it starts, so a log shows what costs.
+step() { printf '\n== %s (at %d min %02d s)\n' "$*" $((SECONDS / 60)) $((SECONDS % 60)); }
 
 mode="${1:-full}"
 case "$mode" in
@@ -123,3 +124,4 @@ bash scripts/ci-package.sh
 
 step "the core for Windows: cross-built with mingw-w64, tested under wine (64 and 32 bits)"
 bash scripts/ci-windows.sh
+step "done"
