@@ -38,7 +38,7 @@ Form::Form(Shell& shell, const FormDesign& design, Form* owner)
     : shell_(shell),
       owner_(owner),
       dpi_(shell.ScreenDpi()),
-      font_(Typeface{FontFamily::Tahoma, 11, FontStyle::Regular}.Create(dpi_)) {
+      font_(design.typeface.Create(dpi_)) {
     const DWORD style = FormStyle(owner);
     const RECT frame = FrameFor(design, style, dpi_);
     // WM_NCCREATE hands the window to window_ already.

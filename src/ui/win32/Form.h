@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/win32/Dpi.h"
+#include "ui/win32/Typeface.h"
 #include "ui/win32/UniqueGdiObject.h"
 #include "ui/win32/UniqueWindow.h"
 
@@ -17,13 +18,15 @@ class Shell;
 class GraphicControl;
 
 // How a form is designed, in pixels at 96 dots per inch: its caption, the
-// screen position of its window, the size of its client area.
+// screen position of its window, the size of its client area, and the
+// window's own font, which no control uses.
 struct FormDesign final {
     std::u16string caption;
     int left = 0;
     int top = 0;
     int clientWidth = 0;
     int clientHeight = 0;
+    Typeface typeface{FontFamily::Tahoma, 11, FontStyle::Regular};
 };
 
 // A top-level window of the program: white, resizable, with the system menu
@@ -95,7 +98,7 @@ class Form final {
     Shell& shell_;
     Form* owner_;
     Dpi dpi_;
-    // The window's own font, Tahoma 11 px, which no control uses.
+    // The window's own font, which no control uses.
     UniqueFont font_;
     UniqueWindow window_;
     std::function<void()> activation_handler_;

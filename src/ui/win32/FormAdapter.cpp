@@ -7,6 +7,7 @@
 #include "ui/HandlerGuard.h"
 #include "ui/win32/ButtonAdapter.h"
 #include "ui/win32/ComboBoxAdapter.h"
+#include "ui/win32/DesignOf.h"
 #include "ui/win32/EditBoxAdapter.h"
 #include "ui/win32/LabelAdapter.h"
 #include "ui/win32/PictureAdapter.h"
@@ -16,8 +17,12 @@ namespace vindel::win32 {
 namespace {
 
 FormDesign DesignOf(const FormDescription& description) {
-    return {std::u16string(description.caption), description.bounds.left, description.bounds.top,
-            description.bounds.width, description.bounds.height};
+    return {std::u16string(description.caption),
+            description.bounds.left,
+            description.bounds.top,
+            description.bounds.width,
+            description.bounds.height,
+            TypefaceOf(description.font)};
 }
 
 std::unique_ptr<vindel::Control> MakeControl(win32::Form& form, const ControlDescription& d) {

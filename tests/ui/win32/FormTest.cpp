@@ -55,6 +55,18 @@ TEST_F(FormTest, ClientAreaCaptionAndFrameAsDesigned) {
     EXPECT_EQ(::GetWindowLongPtrW(diagram.Handle(), GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
 }
 
+TEST_F(FormTest, TheWindowsOwnFontIsTheDesignedOne) {
+    FormDesign design = kMainDesign;
+    design.typeface = kCalibri15;
+    const Form form(shell_, design);
+    LOGFONTW font{};
+    ASSERT_NE(::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(form.Handle(), WM_GETFONT, 0, 0)),
+                           sizeof font, &font),
+              0);
+    EXPECT_EQ(std::wstring(font.lfFaceName), L"Calibri");
+    EXPECT_EQ(font.lfHeight, -15);
+}
+
 TEST_F(FormTest, TheOwnedFormIsInFrontOfItsOwnerAndIsMinimisedWithIt) {
     Form main(shell_, kMainDesign);
     Form diagram(shell_, kDiagramDesign, &main);
