@@ -36,9 +36,9 @@ struct ControlWindow final {
 
 // What every control of a form has: its place, font and text colour, and,
 // for edit boxes, combo boxes and buttons, its child window. Every control
-// is visible from the start. Positions and sizes are given
-// and reported in designed pixels (at 96 dots per inch) and scaled to the
-// screen's density on the way to the window.
+// is visible from the start. Positions and sizes are given and reported in
+// designed pixels (at 96 dots per inch) and scaled to the screen's density
+// on the way to the screen.
 class Control {
   public:
     virtual ~Control();
