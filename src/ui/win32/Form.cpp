@@ -35,10 +35,7 @@ RECT FrameFor(const FormDesign& design, DWORD style, Dpi dpi) {
 }  // namespace
 
 Form::Form(Shell& shell, const FormDesign& design, Form* owner)
-    : shell_(shell),
-      owner_(owner),
-      dpi_(shell.ScreenDpi()),
-      font_(design.typeface.Create(dpi_)) {
+    : shell_(shell), owner_(owner), dpi_(shell.ScreenDpi()), font_(design.typeface.Create(dpi_)) {
     const DWORD style = FormStyle(owner);
     const RECT frame = FrameFor(design, style, dpi_);
     // WM_NCCREATE hands the window to window_ already.
