@@ -16,19 +16,14 @@
 #include <string>
 #include <string_view>
 
+#include "common/Text.h"
+#include "common/Win32.h"
 #include "ui/win32/ShownTexts.h"
 
 namespace {
 
-std::string Utf8(const std::wstring& text) {
-    if (text.empty())
-        return {};
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
-                          size, nullptr, nullptr);
-    return bytes;
+std::string Utf8(std::wstring_view text) {
+    return vindel::ToUtf8(vindel::FromWide(text));
 }
 
 // The window's text as its window procedure gives it, across processes.
@@ -62,7 +57,7 @@ LRESULT CALLBACK AnswerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
                             answer.cbData / sizeof(wchar_t));
     while (!texts.empty()) {
         const std::size_t end = std::min(texts.find(L'\n'), texts.size());
-        std::printf("  Label %s\n", Utf8(std::wstring(texts.substr(0, end))).c_str());
+        std::printf("  Label %s\n", Utf8(texts.substr(0, end)).c_str());
         texts.remove_prefix(std::min(end + 1, texts.size()));
     }
     return TRUE;

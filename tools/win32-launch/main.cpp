@@ -34,7 +34,8 @@
 #include <vector>
 
 #include "ComApartment.h"
-#include "UniqueHandle.h"
+#include "common/Text.h"
+#include "common/Win32.h"
 
 namespace {
 
@@ -61,14 +62,7 @@ struct Measure {
 };
 
 std::string Utf8(std::wstring_view text) {
-    if (text.empty())
-        return {};
-    const int wide_size = static_cast<int>(text.size());
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), wide_size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), wide_size, utf8.data(), size, nullptr, nullptr);
-    return utf8;
+    return vindel::ToUtf8(vindel::FromWide(text));
 }
 
 void Fail(std::wstring_view what, std::wstring_view subject) {
@@ -184,11 +178,11 @@ std::optional<Measure> Launch(const Start& start) {
     }
     const vindel::UniqueHandle process(created.hProcess);
     const vindel::UniqueHandle thread(created.hThread);
-    const HWND window = WaitForMainWindow(process.Get(), created.dwProcessId);
+    const HWND window = WaitForMainWindow(process.get(), created.dwProcessId);
     const auto shown = std::chrono::steady_clock::now();
     if (window == nullptr) {
         Fail(L"no visible main window captioned \"Vindel\"", start.program);
-        TerminateProcess(process.Get(), 1);
+        TerminateProcess(process.get(), 1);
         return std::nullopt;
     }
 
@@ -196,18 +190,18 @@ std::optional<Measure> Launch(const Start& start) {
     measure.shown_ms = std::chrono::duration<double, std::milli>(shown - begin).count();
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
-    if (GetProcessMemoryInfo(process.Get(), &memory, sizeof memory)) {
+    if (GetProcessMemoryInfo(process.get(), &memory, sizeof memory)) {
         measure.working_set = memory.WorkingSetSize;
         measure.peak_working_set = memory.PeakWorkingSetSize;
     }
 
     PostMessageW(window, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process.Get(), kExitLimitMs) != WAIT_OBJECT_0) {
+    if (WaitForSingleObject(process.get(), kExitLimitMs) != WAIT_OBJECT_0) {
         Fail(L"still running after its main window was closed", start.program);
-        TerminateProcess(process.Get(), 1);
+        TerminateProcess(process.get(), 1);
         return std::nullopt;
     }
-    GetExitCodeProcess(process.Get(), &measure.exit_code);
+    GetExitCodeProcess(process.get(), &measure.exit_code);
     return measure;
 }
 
