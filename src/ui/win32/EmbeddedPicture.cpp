@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 #include "common/Exception.h"
 #include "common/Win32.h"
@@ -33,17 +34,26 @@ std::uint64_t RowBytes(const BITMAPINFOHEADER& header) {
     return (std::uint64_t(header.biWidth) * header.biBitCount + 31) / 32 * 4;
 }
 
-bool IsDrawableBmp(Bytes file) {
+// Where GDI finds what it draws in a BMP file.
+struct Bmp final {
+    const BITMAPINFO* info;
+    const void* pixels;
+    SIZE size;
+};
+
+// The file's parts, when it is an uncompressed BMP file that GDI draws as it
+// stands and holds all its rows.
+std::optional<Bmp> ReadBmp(Bytes file) {
     BITMAPFILEHEADER fileHeader;
     BITMAPINFOHEADER header;
     if (file.size < sizeof fileHeader + sizeof header)
-        return false;
+        return std::nullopt;
     std::memcpy(&fileHeader, file.data, sizeof fileHeader);
     std::memcpy(&header, file.data + sizeof fileHeader, sizeof header);
     if (fileHeader.bfType != 0x4D42 /* "BM" */ || header.biSize < sizeof header ||
         header.biWidth <= 0 || header.biHeight == 0 || header.biHeight == INT32_MIN ||
         header.biPlanes != 1 || header.biCompression != BI_RGB)
-        return false;
+        return std::nullopt;
     // Colour tables are allowed for the bit counts that have them.
     switch (header.biBitCount) {
         case 1:
@@ -54,26 +64,25 @@ bool IsDrawableBmp(Bytes file) {
         case 32:
             break;
         default:
-            return false;
+            return std::nullopt;
     }
-    const std::uint64_t height =
-        header.biHeight < 0 ? -std::int64_t{header.biHeight} : std::int64_t{header.biHeight};
-    return fileHeader.bfOffBits >= sizeof fileHeader + header.biSize &&
-           fileHeader.bfOffBits + RowBytes(header) * height <= file.size;
+    const LONG height = header.biHeight < 0 ? -header.biHeight : header.biHeight;
+    if (fileHeader.bfOffBits < sizeof fileHeader + header.biSize ||
+        fileHeader.bfOffBits + RowBytes(header) * std::uint64_t(height) > file.size)
+        return std::nullopt;
+    return Bmp{reinterpret_cast<const BITMAPINFO*>(file.data + sizeof fileHeader),
+               file.data + fileHeader.bfOffBits, SIZE{header.biWidth, height}};
 }
 
 }  // namespace
 
 EmbeddedPicture::EmbeddedPicture(HMODULE module, const std::u16string& name, Dpi dpi) {
-    const Bytes file = ResourceBytes(module, name);
-    if (!IsDrawableBmp(file))
+    const std::optional<Bmp> bmp = ReadBmp(ResourceBytes(module, name));
+    if (!bmp)
         throw Exception(u"The program's picture \"" + name + u"\" is no uncompressed BMP file");
-    info_ = reinterpret_cast<const BITMAPINFO*>(file.data + sizeof(BITMAPFILEHEADER));
-    BITMAPFILEHEADER fileHeader;
-    std::memcpy(&fileHeader, file.data, sizeof fileHeader);
-    pixels_ = file.data + fileHeader.bfOffBits;
-    const LONG height = info_->bmiHeader.biHeight;
-    natural_ = {info_->bmiHeader.biWidth, height < 0 ? -height : height};
+    info_ = bmp->info;
+    pixels_ = bmp->pixels;
+    natural_ = bmp->size;
     size_ = {dpi.Scale(natural_.cx), dpi.Scale(natural_.cy)};
 }
 
