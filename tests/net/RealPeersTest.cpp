@@ -280,10 +280,10 @@ class RealPeersTest : public ::testing::Test {
     // none came meanwhile, nothing is left to answer. A line typed before the
     // program runs is lost; the next round types another.
     static void Converse(const RecordingProxy& proxy) {
+        std::u16string received;  // before the client, whose destructor still delivers
         TIdTelnet client;
         client.Host = u"127.0.0.1";
         client.Port = proxy.Port();
-        std::u16string received;
         client.OnDataAvailable = [&](TIdTelnet&, const std::u16string& text) { received += text; };
         client.Connect();
 
