@@ -16,8 +16,8 @@
 //   PROGRAM shown_ms=T working_set_kib=W peak_working_set_kib=P exit_code=E folder=F
 //
 // and, with two programs or more, the medians of each and the ratios of each
-// program's to every later one's. The exit status is 0 when every program showed its window and
-// ended with exit code 0 once it was closed.
+// program's to every later one's. The exit status is 0 when every program
+// showed its window and ended with exit code 0 once it was closed.
 #include <windows.h>
 // After windows.h, whose types they use.
 #include <psapi.h>

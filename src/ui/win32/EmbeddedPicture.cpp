@@ -54,7 +54,6 @@ std::optional<Bmp> ReadBmp(Bytes file) {
         header.biWidth <= 0 || header.biHeight == 0 || header.biHeight == INT32_MIN ||
         header.biPlanes != 1 || header.biCompression != BI_RGB)
         return std::nullopt;
-    // Colour tables are allowed for the bit counts that have them.
     switch (header.biBitCount) {
         case 1:
         case 4:
@@ -66,8 +65,12 @@ std::optional<Bmp> ReadBmp(Bytes file) {
         default:
             return std::nullopt;
     }
+    // The colour table, which GDI reads after the header, lies before the rows.
+    const std::uint64_t colours = header.biClrUsed != 0    ? header.biClrUsed
+                                  : header.biBitCount <= 8 ? 1u << header.biBitCount
+                                                           : 0;
     const LONG height = header.biHeight < 0 ? -header.biHeight : header.biHeight;
-    if (fileHeader.bfOffBits < sizeof fileHeader + header.biSize ||
+    if (fileHeader.bfOffBits < sizeof fileHeader + header.biSize + colours * sizeof(RGBQUAD) ||
         fileHeader.bfOffBits + RowBytes(header) * std::uint64_t(height) > file.size)
         return std::nullopt;
     return Bmp{reinterpret_cast<const BITMAPINFO*>(file.data + sizeof fileHeader),
