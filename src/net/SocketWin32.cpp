@@ -156,9 +156,23 @@ bool Socket::PeerHasClosed() const {
     return got == 0;
 }
 
-void Socket::SendAll(std::string_view bytes) const {
-    // Windows raises no signal for a closed connection; the send fails.
+void Socket::SendAll(std::string_view bytes, int stall_limit_ms) const {
+    // Windows raises no signal for a closed connection; the send fails. The
+    // socket stays blocking for the receiving thread, so select() waits for
+    // room first, with the limit: once the socket is writable, a send of the
+    // few bytes the client writes at a time doesn't block.
     while (!bytes.empty()) {
+        fd_set writable{};
+        writable.fd_count = 1;
+        writable.fd_array[0] = Native(handle_);
+        timeval limit{};
+        limit.tv_sec = stall_limit_ms / 1000;
+        limit.tv_usec = (stall_limit_ms % 1000) * 1000;
+        const int ready = Library().select(0, nullptr, &writable, nullptr, &limit);
+        if (ready == SOCKET_ERROR)
+            RaiseLastError();
+        if (ready == 0)
+            RaiseSocketError(WSAETIMEDOUT);
         const int sent = Library().send(Native(handle_), bytes.data(), ChunkSize(bytes.size()), 0);
         if (sent == SOCKET_ERROR)
             RaiseLastError();

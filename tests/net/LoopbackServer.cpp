@@ -202,6 +202,38 @@ void LoopbackServer::Peer::Send(std::string_view bytes) const {
     }
 }
 
+std::size_t LoopbackServer::Peer::Flood(std::string_view chunk,
+                                        const std::atomic<bool>& stop) const {
+#ifdef _WIN32
+    // Winsock has no MSG_DONTWAIT: the socket itself stops blocking.
+    u_long non_blocking = 1;
+    if (ioctlsocket(handle_, FIONBIO, &non_blocking) != 0)
+        Fail("ioctlsocket");
+    constexpr int kDontWait = 0;
+    constexpr int kWouldBlock = WSAEWOULDBLOCK;
+#else
+    constexpr int kDontWait = MSG_DONTWAIT;
+    constexpr int kWouldBlock = EAGAIN;
+#endif
+    std::size_t total = 0;
+    std::size_t offset = 0;
+    while (!stop) {
+        pollfd fd{handle_, POLLOUT, 0};
+        if (poll(&fd, 1, 20) <= 0)
+            continue;
+        const auto sent = send(handle_, chunk.data() + offset, Count(chunk.size() - offset),
+                               MSG_NOSIGNAL | kDontWait);
+        if (sent < 0) {
+            if (LastError() == kWouldBlock)
+                continue;
+            break;
+        }
+        total += std::size_t(sent);
+        offset = (offset + std::size_t(sent)) % chunk.size();
+    }
+    return total;
+}
+
 std::string LoopbackServer::Peer::Read(std::size_t n, Ms limit) const {
     std::string bytes;
     const auto deadline = Clock::now() + limit;
