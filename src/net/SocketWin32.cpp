@@ -160,7 +160,14 @@ void Socket::SendAll(std::string_view bytes, int stall_limit_ms) const {
     // Windows raises no signal for a closed connection; the send fails. The
     // socket stays blocking for the receiving thread, so select() waits for
     // room first, with the limit: once the socket is writable, a send of the
-    // few bytes the client writes at a time doesn't block.
+    // few bytes the client writes at a time doesn't block. The socket's own
+    // send time-out, at the same limit, ends a send that blocks all the same
+    // with that very code.
+    const DWORD send_limit = static_cast<DWORD>(stall_limit_ms);
+    if (Library().setsockopt(Native(handle_), SOL_SOCKET, SO_SNDTIMEO,
+                             reinterpret_cast<const char*>(&send_limit),
+                             static_cast<int>(sizeof send_limit)) != 0)
+        RaiseLastError();
     while (!bytes.empty()) {
         fd_set writable{};
         writable.fd_count = 1;

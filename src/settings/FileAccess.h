@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,7 +16,14 @@ bool FileIsPresent(const std::string& name);
 // The name expanded against the working directory, as messages show it.
 std::string FullPath(const std::string& name);
 
-// The whole content. Raises EFOpenError when the file can't be opened.
+// The most bytes ReadWholeFile takes. A settings file is about 1 KiB; one a
+// thousand times that is no settings file, and reading a huge one whole
+// would only end in running out of memory.
+constexpr std::size_t kLargestFileRead = std::size_t{1} << 20;
+
+// The whole content. Raises EFOpenError when the file can't be opened, and
+// when it holds more than kLargestFileRead bytes ("File too large for a
+// settings file").
 std::string ReadWholeFile(const std::string& name);
 
 // Replaces the file's content. Where a new file can take the old one's place

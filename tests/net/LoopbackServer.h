@@ -59,6 +59,11 @@ class LoopbackServer final {
     };
 
     LoopbackServer();
+    // With `small_buffers`, the connections it accepts advertise a small
+    // receive window and a small segment size, which keeps the client's
+    // send buffer small too: a peer that reads nothing stalls the client
+    // after kilobytes, not megabytes. Best effort where the system ignores it.
+    explicit LoopbackServer(bool small_buffers);
     ~LoopbackServer();
     LoopbackServer(const LoopbackServer&) = delete;
     LoopbackServer& operator=(const LoopbackServer&) = delete;
