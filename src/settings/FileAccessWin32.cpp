@@ -245,6 +245,41 @@ void WriteInPlace(const std::string& name, UniqueHandle& file, std::string_view 
         RaiseWriteError();
 }
 
+// The path of the file that `path` names once every link on the way is
+// followed, or empty when it can't be opened; `error` then tells why.
+std::wstring FinalPath(const std::wstring& path, DWORD& error) {
+    const UniqueHandle file(
+        ::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    error = file ? ERROR_SUCCESS : ::GetLastError();
+    if (!file)
+        return {};
+    std::wstring final_path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = ::GetFinalPathNameByHandleW(file.get(), final_path.data(),
+                                                         static_cast<DWORD>(final_path.size()), 0);
+        if (length == 0) {
+            error = ::GetLastError();
+            return {};
+        }
+        if (length < final_path.size()) {
+            final_path.resize(length);
+            return final_path;
+        }
+        final_path.resize(length);
+    }
+}
+
+// Whether a name with no attributes is a link to no file after all: then a
+// new file can't be made under that name, though nothing is there. A file
+// that the probe does make goes again as its handle closes.
+bool IsLinkToNoFile(const std::wstring& path) {
+    const UniqueHandle probe(::CreateFileW(path.c_str(), DELETE, 0, nullptr, CREATE_NEW,
+                                           FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE,
+                                           nullptr));
+    return !probe && ::GetLastError() == ERROR_FILE_EXISTS;
+}
+
 }  // namespace
 
 std::string FullPath(const std::string& name) {
@@ -295,28 +330,44 @@ std::string ReadWholeFile(const std::string& name) {
 }
 
 void ReplaceWholeFile(const std::string& name, std::string_view bytes) {
-    const std::wstring target = Wide(FromUtf8(FullPath(name)));
-    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    std::wstring target = Wide(FromUtf8(FullPath(name)));
+    DWORD attributes = ::GetFileAttributesW(target.c_str());
+    OwnerOnlySecurity private_to_owner;
+    // Wine gives a link to no file no attributes at all, as if nothing were
+    // there.
+    const bool link_to_no_file = attributes == INVALID_FILE_ATTRIBUTES && IsLinkToNoFile(target);
+    if (attributes != INVALID_FILE_ATTRIBUTES || link_to_no_file) {
+        // A link (a symbolic link, a junction, any reparse point) is followed
+        // to the file it names, which is then replaced, so that the link
+        // stays a link and its target gets the content, as on Linux.
+        // Replacing the name itself would put a plain file where the link
+        // was. (Wine shows a Unix link with no reparse-point attribute, so
+        // the final path is asked for every name.)
+        DWORD error = ERROR_SUCCESS;
+        const std::wstring final_path = FinalPath(target, error);
+        if (!final_path.empty()) {
+            target = final_path;
+            attributes = ::GetFileAttributesW(target.c_str());
+        } else if ((link_to_no_file || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) &&
+                   (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)) {
+            // A name that is there, yet what it leads to isn't: a link to
+            // no file. Opening it for writing creates its target, private to
+            // its owner, which is then written in place.
+            UniqueHandle created(::CreateFileW(target.c_str(), GENERIC_WRITE, 0,
+                                               private_to_owner.Attributes(), OPEN_ALWAYS,
+                                               FILE_ATTRIBUTE_NORMAL, nullptr));
+            if (!created)
+                CreateFailed(name, ::GetLastError());
+            WriteInPlace(name, created, bytes);
+            return;
+        }
+    }
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     // Refused as Windows itself refuses it, also where the check below
     // wouldn't see it (wine running as root opens the file all the same).
     if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
         (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
         CreateFailed(name, ERROR_ACCESS_DENIED);
-    OwnerOnlySecurity private_to_owner;
-    if (exists && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
-        // A link (or a junction, or another reparse point) is written
-        // through, in place: replacing it would put a plain file where the
-        // link was and leave its target as it was. A link to no file
-        // creates its target, private to its owner.
-        UniqueHandle linked(::CreateFileW(target.c_str(), GENERIC_WRITE, 0,
-                                          private_to_owner.Attributes(), OPEN_ALWAYS,
-                                          FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!linked)
-            CreateFailed(name, ::GetLastError());
-        WriteInPlace(name, linked, bytes);
-        return;
-    }
     UniqueHandle old_file;
     if (exists) {
         // What writing in place would meet (a directory, a read-only file, a
