@@ -34,10 +34,11 @@ std::string ReadWholeFile(const std::string& name);
 // was. Elsewhere (a folder the operator may not write, a file shared with a
 // group or saved by root for someone else, a hard link) the file is truncated
 // and written in place, so that it stays the file it was; a failure then
-// leaves what was written. A link is followed, and a link to no file creates
-// its target. On POSIX a new file is private to its owner (0600); on Windows
-// it gets the directory's inherited security. An existing one keeps its
-// permissions. Raises EFCreateError when the file can't be created or
+// leaves what was written. A link is followed (on Windows any reparse point,
+// to its final path), and a link to no file creates its target. A new file,
+// and the file beside it, are private to their owner: 0600 on POSIX, an
+// access list for the owner alone on Windows. An existing one keeps its
+// permissions (on Windows its access list and attributes). Raises EFCreateError when the file can't be created or
 // replaced, also when it exists and is no regular file (a device, a pipe, a
 // socket), which is left untouched (on Windows also while another program
 // has it open); EWriteError ("Stream write error") when not all bytes are

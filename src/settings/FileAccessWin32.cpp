@@ -123,7 +123,10 @@ class OwnerOnlySecurity final {
 // carries them over.
 class FileSecurity final {
   public:
+    // An empty path stands for no file.
     explicit FileSecurity(const std::wstring& path) {
+        if (path.empty())
+            return;
         constexpr SECURITY_INFORMATION kWhat =
             OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
         DWORD size = 0;
@@ -387,10 +390,9 @@ void ReplaceWholeFile(const std::string& name, std::string_view bytes) {
     // one is kept as it is: the new content's file gets its access list,
     // and its attributes once in place. A file of someone else's (saved by
     // an administrator, say) would become the operator's if a new file took
-    // its place, so it is written in place, as is one whose security can't
-    // be read only in part.
-    FileSecurity old_security(target);
+    // its place, so it is written in place.
     SECURITY_ATTRIBUTES* security = private_to_owner.Attributes();
+    FileSecurity old_security(exists ? target : std::wstring());
     if (exists) {
         if (old_security.Known() && !old_security.OwnedBy(private_to_owner.User())) {
             WriteInPlace(name, old_file, bytes);
