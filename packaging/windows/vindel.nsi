@@ -10,6 +10,11 @@
 ; Linux menu entry starts it in ~/.local/share/vindel), and the uninstaller is
 ; listed among the user's installed programs. The uninstaller removes what was
 ; installed and leaves Vindel.ini, with the folder that holds it.
+;
+; A folder chosen for the program that isn't Vindel's own (named Vindel) gets
+; a Vindel folder inside it, so that Vindel's files never mix with the
+; user's; and no file of the user's is ever written over: the setup stops
+; instead.
 
 Unicode true
 RequestExecutionLevel user
@@ -44,9 +49,11 @@ VIAddVersionKey "LegalCopyright" "Copyright (c) 2026 The Vindel developers"
 !define MUI_FINISHPAGE_RUN_TEXT "Start Vindel"
 !define MUI_FINISHPAGE_RUN_FUNCTION StartVindel
 
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE OwnFolder
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
+!define MUI_UNCONFIRMPAGE_TEXT_TOP "Vindel will be removed from the folder below. Its settings file Vindel.ini, which holds the switch password in plain text, is kept, in ${DATA_FOLDER}; delete it yourself if the password should go too."
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
@@ -62,8 +69,38 @@ Function .onInit
 !endif
 FunctionEnd
 
+; Vindel's own folder is one named Vindel: any other chosen folder gets one
+; inside it. Run when the folder page is left and again before installing, for
+; a folder given with /D.
+Function OwnFolder
+  StrCpy $0 "$INSTDIR" "" -7
+  StrCmp $0 "\Vindel" done
+  StrCpy $INSTDIR "$INSTDIR\Vindel"
+  done:
+FunctionEnd
+
+; Stops the setup, before anything is written, where one of the files to be
+; installed is there already but no earlier installation of Vindel put it
+; there: it is the user's.
+!macro RefuseUsersFile FILE
+  IfFileExists "$INSTDIR\${FILE}" 0 +3
+    StrCmp $1 "$INSTDIR" +2
+      Call RefuseFolder
+!macroend
+
+Function RefuseFolder
+  MessageBox MB_ICONSTOP "$INSTDIR already holds files that are not Vindel's. Choose another folder for Vindel." /SD IDOK
+  Abort
+FunctionEnd
+
 Section "Vindel"
   SetShellVarContext current
+  Call OwnFolder
+  ; Where the last installation went, if any: its files may be replaced.
+  ReadRegStr $1 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  !insertmacro RefuseUsersFile "Vindel.exe"
+  !insertmacro RefuseUsersFile "LICENSE.txt"
+  !insertmacro RefuseUsersFile "Uninstall.exe"
   SetOutPath "$INSTDIR"
   File "${STAGE}/Vindel.exe"
   File "${STAGE}/LICENSE.txt"
@@ -93,13 +130,15 @@ FunctionEnd
 
 Section "Uninstall"
   SetShellVarContext current
+  DetailPrint "Vindel.ini, which holds the switch password, is kept in ${DATA_FOLDER}."
   Delete "$SMPROGRAMS\Vindel.lnk"
   Delete "$INSTDIR\Vindel.exe"
   Delete "$INSTDIR\LICENSE.txt"
   Delete "$INSTDIR\Uninstall.exe"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
-  ; Folders go only when empty, so a Vindel.ini in either stays. The
-  ; installation folder goes last: once it has, the uninstaller is done.
+  ; Only the files the setup installed go. Folders go only when empty, so a
+  ; Vindel.ini in either, or any file of the user's, stays. The installation
+  ; folder goes last: once it has, the uninstaller is done.
   RMDir "${DATA_FOLDER}"
   RMDir "$INSTDIR"
 SectionEnd

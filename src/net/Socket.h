@@ -76,8 +76,12 @@ class Socket final {
     // byte before it has been read; Linux tells it as soon as it has come.
     bool PeerHasClosed() const;
     // Writes every byte, sending again after a partial write. Never raises
-    // SIGPIPE: a closed connection is an error like any other.
-    void SendAll(std::string_view bytes) const;
+    // SIGPIPE: a closed connection is an error like any other. When the
+    // socket takes no byte for `stall_limit_ms` (a peer that reads nothing
+    // leaves no room in the buffers), raises 10060 "Connection timed out.",
+    // as a send that runs into the platform's send time-out does; the limit
+    // starts again after every byte that goes out.
+    void SendAll(std::string_view bytes, int stall_limit_ms) const;
     void ShutdownSend() const;
     void Close() noexcept;
 

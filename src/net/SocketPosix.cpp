@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -36,6 +37,29 @@ void RaisePendingError(Socket::Handle handle) {
         RaiseLastError();
     if (error != 0)
         RaiseSocketError(WinsockCodeForErrno(error));
+}
+
+// What Winsock reports for a send that has met its time-out: WSAETIMEDOUT.
+constexpr int kSendTimedOut = 10060;
+
+// Whether the socket has room for a byte within `limit_ms`. An error or the
+// peer's close counts as writable: the send that follows reports it.
+bool WaitWritable(Socket::Handle handle, int limit_ms) {
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(limit_ms);
+    for (;;) {
+        const auto left =
+            std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        pollfd fd{handle, POLLOUT, 0};
+        const int ready = ::poll(&fd, 1, left > 0 ? static_cast<int>(left) : 0);
+        if (ready > 0)
+            return true;
+        if (ready == 0)
+            return false;
+        // A signal only shortens the wait.
+        if (errno != EINTR)
+            RaiseLastError();
+    }
 }
 
 }  // namespace
@@ -149,15 +173,22 @@ bool Socket::PeerHasClosed() const {
     return (fd.revents & kClosed) != 0;
 }
 
-void Socket::SendAll(std::string_view bytes) const {
+void Socket::SendAll(std::string_view bytes, int stall_limit_ms) const {
+    // The socket stays blocking for the receiving thread; only the send must
+    // not wait without end, so it never blocks and poll() does the waiting.
     while (!bytes.empty()) {
-        const ssize_t sent = ::send(handle_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
-        if (sent < 0) {
-            if (errno == EINTR)
-                continue;
-            RaiseLastError();
+        const ssize_t sent =
+            ::send(handle_, bytes.data(), bytes.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (sent >= 0) {
+            bytes.remove_prefix(std::size_t(sent));
+            continue;
         }
-        bytes.remove_prefix(std::size_t(sent));
+        if (errno == EINTR)
+            continue;
+        if (errno != EAGAIN && errno != EWOULDBLOCK)
+            RaiseLastError();
+        if (!WaitWritable(handle_, stall_limit_ms))
+            RaiseSocketError(kSendTimedOut);
     }
 }
 

@@ -156,9 +156,30 @@ bool Socket::PeerHasClosed() const {
     return got == 0;
 }
 
-void Socket::SendAll(std::string_view bytes) const {
-    // Windows raises no signal for a closed connection; the send fails.
+void Socket::SendAll(std::string_view bytes, int stall_limit_ms) const {
+    // Windows raises no signal for a closed connection; the send fails. The
+    // socket stays blocking for the receiving thread, so select() waits for
+    // room first, with the limit: once the socket is writable, a send of the
+    // few bytes the client writes at a time doesn't block. The socket's own
+    // send time-out, at the same limit, ends a send that blocks all the same
+    // with that very code.
+    const DWORD send_limit = static_cast<DWORD>(stall_limit_ms);
+    if (Library().setsockopt(Native(handle_), SOL_SOCKET, SO_SNDTIMEO,
+                             reinterpret_cast<const char*>(&send_limit),
+                             static_cast<int>(sizeof send_limit)) != 0)
+        RaiseLastError();
     while (!bytes.empty()) {
+        fd_set writable{};
+        writable.fd_count = 1;
+        writable.fd_array[0] = Native(handle_);
+        timeval limit{};
+        limit.tv_sec = stall_limit_ms / 1000;
+        limit.tv_usec = (stall_limit_ms % 1000) * 1000;
+        const int ready = Library().select(0, nullptr, &writable, nullptr, &limit);
+        if (ready == SOCKET_ERROR)
+            RaiseLastError();
+        if (ready == 0)
+            RaiseSocketError(WSAETIMEDOUT);
         const int sent = Library().send(Native(handle_), bytes.data(), ChunkSize(bytes.size()), 0);
         if (sent == SOCKET_ERROR)
             RaiseLastError();

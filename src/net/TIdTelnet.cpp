@@ -157,7 +157,7 @@ void TIdTelnet::TelnetCommand(TIdTelnetCommand status) {
 }
 
 void TIdTelnet::Write(std::string_view bytes) {
-    connection_->Write(bytes);
+    connection_->Write(bytes, static_cast<int>(write_stall_limit_.count()));
 }
 
 }  // namespace vindel

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -34,6 +35,14 @@ class TIdTelnet final : private TelnetOptionParser::Events {
     static constexpr std::size_t InputBufferLimit = TelnetConnection::InputBufferLimit;
     // How long one pass of the receiving thread waits for the socket.
     static constexpr int ReadPassWaitMs = 50;
+    // How long a write may go without the socket taking a byte before it
+    // fails with 10060 "Connection timed out." and closes the connection.
+    // A switch drains what is typed to it within milliseconds, and even a
+    // busy one within a few seconds; a peer that has stopped reading never
+    // does. 20 s is far beyond the first and about as long as Windows gives
+    // a connect to a silent host (21 s), so the operator waits no longer
+    // than for a switch that is off.
+    static constexpr std::chrono::milliseconds kWriteStallLimit{20000};
 
     // The program's first component also starts the platform's socket
     // library (Socket::StartLibrary); raises EIdStackInitializationFailed.
@@ -62,7 +71,9 @@ class TIdTelnet final : private TelnetOptionParser::Events {
     bool Connected();
     // Writes one character as 7-bit ASCII ("?" for anything above 0x7F), a
     // carriage return as CR LF until the peer has shown it speaks Telnet.
-    // Does nothing when not Connected.
+    // Does nothing when not Connected. A peer that takes nothing for
+    // kWriteStallLimit makes it raise 10060; the connection is then closed
+    // and Connected false, as are the negotiation replies' writes.
     void SendCh(char16_t Ch);
     // Stops the receiving thread and closes the connection; runs a delivery
     // that was pending while it waits. Writes nothing, whatever ANotifyPeer.
@@ -75,6 +86,10 @@ class TIdTelnet final : private TelnetOptionParser::Events {
     TIdTelnetState State() const noexcept { return fState; }
     // Bytes received and not yet delivered.
     std::size_t InputBufferSize() const;
+    // For tests, which can't wait 20 s for each stalled write.
+    void SetWriteStallLimit(std::chrono::milliseconds limit) noexcept {
+        write_stall_limit_ = limit;
+    }
 
   private:
     void Reply(std::string_view bytes) override;
@@ -86,6 +101,7 @@ class TIdTelnet final : private TelnetOptionParser::Events {
     void ReleaseThread();
 
     bool fIamTelnet = false;
+    std::chrono::milliseconds write_stall_limit_ = kWriteStallLimit;
     TIdTelnetState fState = TIdTelnetState::tnsDATA;
     // Declared before the thread, which uses it: it outlives the thread.
     std::unique_ptr<TelnetConnection> connection_;

@@ -127,7 +127,7 @@ bool TelnetConnection::WritableLocked() const {
     return opened_ && !ClosedGracefully;
 }
 
-void TelnetConnection::Write(std::string_view bytes) {
+void TelnetConnection::Write(std::string_view bytes, int stall_limit_ms) {
     const auto closed = [] { return EIdConnClosedGracefully(u"Connection Closed Gracefully."); };
     {
         const std::lock_guard lock(mutex_);
@@ -140,7 +140,7 @@ void TelnetConnection::Write(std::string_view bytes) {
     // Sent without the lock: a send can block on a peer that doesn't read,
     // and the receiving thread must not wait for it.
     try {
-        socket_.SendAll(bytes);
+        socket_.SendAll(bytes, stall_limit_ms);
     } catch (const EIdSocketError&) {
         const std::lock_guard lock(mutex_);
         // A reset the receiving thread met while this send was under way:
@@ -152,7 +152,9 @@ void TelnetConnection::Write(std::string_view bytes) {
         // side down: that is the closed connection, not a socket failure.
         if (!WritableLocked())
             throw closed();
-        // The connection is dead: nothing more can be sent or received on it.
+        // The connection is dead, or (10060) stuck behind a peer that reads
+        // nothing, which a later write would only wait for again: nothing
+        // more is sent or received on it.
         CloseLocked();
         InputBuffer.clear();
         throw;

@@ -64,8 +64,10 @@ class TelnetConnection final {
 
     // The writing path: raises EIdConnClosedGracefully once the connection is
     // known to be closed, also while bytes remain to be delivered, and a
-    // kept failed read before anything is sent.
-    void Write(std::string_view bytes);
+    // kept failed read before anything is sent. A send that makes no
+    // progress for `stall_limit_ms` fails with 10060 (see Socket::SendAll);
+    // like every failed send, it closes the connection.
+    void Write(std::string_view bytes, int stall_limit_ms);
 
     // Shuts the send side down and marks the socket closed, if it is open. A
     // failing shutdown (a reset connection has no send side left) is no

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,7 +16,14 @@ bool FileIsPresent(const std::string& name);
 // The name expanded against the working directory, as messages show it.
 std::string FullPath(const std::string& name);
 
-// The whole content. Raises EFOpenError when the file can't be opened.
+// The most bytes ReadWholeFile takes. A settings file is about 1 KiB; one a
+// thousand times that is no settings file, and reading a huge one whole
+// would only end in running out of memory.
+constexpr std::size_t kLargestFileRead = std::size_t{1} << 20;
+
+// The whole content. Raises EFOpenError when the file can't be opened, and
+// when it holds more than kLargestFileRead bytes ("File too large for a
+// settings file").
 std::string ReadWholeFile(const std::string& name);
 
 // Replaces the file's content. Where a new file can take the old one's place
@@ -26,10 +34,11 @@ std::string ReadWholeFile(const std::string& name);
 // was. Elsewhere (a folder the operator may not write, a file shared with a
 // group or saved by root for someone else, a hard link) the file is truncated
 // and written in place, so that it stays the file it was; a failure then
-// leaves what was written. A link is followed, and a link to no file creates
-// its target. On POSIX a new file is private to its owner (0600); on Windows
-// it gets the directory's inherited security. An existing one keeps its
-// permissions. Raises EFCreateError when the file can't be created or
+// leaves what was written. A link is followed (on Windows any reparse point,
+// to its final path), and a link to no file creates its target. A new file,
+// and the file beside it, are private to their owner: 0600 on POSIX, an
+// access list for the owner alone on Windows. An existing one keeps its
+// permissions (on Windows its access list and attributes). Raises EFCreateError when the file can't be created or
 // replaced, also when it exists and is no regular file (a device, a pipe, a
 // socket), which is left untouched (on Windows also while another program
 // has it open); EWriteError ("Stream write error") when not all bytes are

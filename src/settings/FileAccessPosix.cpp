@@ -288,6 +288,9 @@ std::string ReadWholeFile(const std::string& name) {
         if (got == 0)
             break;
         content.append(chunk, static_cast<std::size_t>(got));
+        // Checked as it comes: the file may grow while it is read.
+        if (content.size() > kLargestFileRead)
+            RaiseTooLarge(name);
     }
     return content;
 }

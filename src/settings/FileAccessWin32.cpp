@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "common/Exception.h"
 #include "common/Text.h"
@@ -45,21 +46,132 @@ class FindHandle final {
     HANDLE handle_;
 };
 
-// Deletes the file beside the target unless it has been put in place.
+// The file beside the target that the new content goes to. It is deleted
+// unless it has been put in place, after its handle is closed: it is opened
+// for no one else, so not even its deletion could open it before.
 class TemporaryFile final {
   public:
-    explicit TemporaryFile(std::wstring path) : path_(std::move(path)) {}
+    TemporaryFile(std::wstring path, UniqueHandle file)
+        : path_(std::move(path)), file_(std::move(file)) {}
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
     ~TemporaryFile() {
+        file_.Close();
         if (!path_.empty())
             ::DeleteFileW(path_.c_str());
     }
     const std::wstring& path() const { return path_; }
+    HANDLE handle() const { return file_.get(); }
+    bool Close() { return file_.Close(); }
     void Release() { path_.clear(); }
 
   private:
     std::wstring path_;
+    UniqueHandle file_;
+};
+
+// A security descriptor for a new file that only its owner, the user Vindel
+// runs as, may open: the switch password is in it. Protected, so that the
+// folder's inheritable entries don't widen it.
+class OwnerOnlySecurity final {
+  public:
+    OwnerOnlySecurity() {
+        HANDLE token = nullptr;
+        if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token))
+            return;
+        const UniqueHandle owned_token(token);
+        DWORD size = 0;
+        ::GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+        user_.resize(size);
+        if (size == 0 || !::GetTokenInformation(token, TokenUser, user_.data(), size, &size))
+            return;
+        const PSID sid = reinterpret_cast<const TOKEN_USER*>(user_.data())->User.Sid;
+        acl_.resize(sizeof(ACL) + sizeof(ACCESS_ALLOWED_ACE) + ::GetLengthSid(sid));
+        auto* acl = reinterpret_cast<ACL*>(acl_.data());
+        if (!::InitializeAcl(acl, static_cast<DWORD>(acl_.size()), ACL_REVISION) ||
+            !::AddAccessAllowedAce(acl, ACL_REVISION, FILE_ALL_ACCESS, sid) ||
+            !::InitializeSecurityDescriptor(&descriptor_, SECURITY_DESCRIPTOR_REVISION) ||
+            !::SetSecurityDescriptorDacl(&descriptor_, TRUE, acl, FALSE) ||
+            !::SetSecurityDescriptorControl(&descriptor_, SE_DACL_PROTECTED, SE_DACL_PROTECTED))
+            return;
+        attributes_.nLength = sizeof attributes_;
+        attributes_.lpSecurityDescriptor = &descriptor_;
+        ready_ = true;
+    }
+    OwnerOnlySecurity(const OwnerOnlySecurity&) = delete;
+    OwnerOnlySecurity& operator=(const OwnerOnlySecurity&) = delete;
+
+    // The user's SID, or nullptr when the token couldn't be read.
+    PSID User() const {
+        return user_.empty() ? nullptr
+                             : reinterpret_cast<const TOKEN_USER*>(user_.data())->User.Sid;
+    }
+    // For CreateFileW; nullptr (the folder's inherited security) only where
+    // the system gave no token to build it from.
+    SECURITY_ATTRIBUTES* Attributes() { return ready_ ? &attributes_ : nullptr; }
+
+  private:
+    std::vector<unsigned char> user_;
+    std::vector<unsigned char> acl_;
+    SECURITY_DESCRIPTOR descriptor_{};
+    SECURITY_ATTRIBUTES attributes_{};
+    bool ready_ = false;
+};
+
+// An existing file's owner and access list, to give the new content's file
+// the same: then the file keeps them whether or not the system's replacing
+// carries them over.
+class FileSecurity final {
+  public:
+    // An empty path stands for no file.
+    explicit FileSecurity(const std::wstring& path) {
+        if (path.empty())
+            return;
+        constexpr SECURITY_INFORMATION kWhat =
+            OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
+        DWORD size = 0;
+        ::GetFileSecurityW(path.c_str(), kWhat, nullptr, 0, &size);
+        descriptor_.resize(size);
+        if (size == 0 || !::GetFileSecurityW(path.c_str(), kWhat, descriptor_.data(), size, &size))
+            descriptor_.clear();
+    }
+
+    bool Known() const { return !descriptor_.empty(); }
+    // Whether the file belongs to `user`; false also when `user` is unknown.
+    bool OwnedBy(PSID user) const {
+        PSID owner = nullptr;
+        BOOL defaulted = FALSE;
+        return Known() && user != nullptr &&
+               ::GetSecurityDescriptorOwner(Descriptor(), &owner, &defaulted) && owner != nullptr &&
+               ::EqualSid(owner, user);
+    }
+    // The access list alone, for a new file of the same owner.
+    SECURITY_ATTRIBUTES* Attributes() {
+        BOOL present = FALSE;
+        BOOL defaulted = FALSE;
+        PACL dacl = nullptr;
+        if (!Known() || !::GetSecurityDescriptorDacl(Descriptor(), &present, &dacl, &defaulted) ||
+            !::InitializeSecurityDescriptor(&copy_, SECURITY_DESCRIPTOR_REVISION) ||
+            !::SetSecurityDescriptorDacl(&copy_, present, dacl, FALSE))
+            return nullptr;
+        SECURITY_DESCRIPTOR_CONTROL control = 0;
+        DWORD revision = 0;
+        if (::GetSecurityDescriptorControl(Descriptor(), &control, &revision) &&
+            (control & SE_DACL_PROTECTED) != 0)
+            ::SetSecurityDescriptorControl(&copy_, SE_DACL_PROTECTED, SE_DACL_PROTECTED);
+        attributes_.nLength = sizeof attributes_;
+        attributes_.lpSecurityDescriptor = &copy_;
+        return &attributes_;
+    }
+
+  private:
+    PSECURITY_DESCRIPTOR Descriptor() const {
+        return const_cast<unsigned char*>(descriptor_.data());
+    }
+
+    std::vector<unsigned char> descriptor_;
+    SECURITY_DESCRIPTOR copy_{};
+    SECURITY_ATTRIBUTES attributes_{};
 };
 
 // Errors that mean "there is no such entry", as opposed to "its attributes
@@ -91,11 +203,11 @@ bool DirectorySearchFinds(const std::wstring& name) {
 // one else, so that nobody ever sees it half written. With `may_refuse`, a
 // folder that refuses new files gives an empty handle instead of a failure.
 UniqueHandle CreateBeside(const std::string& name, const std::wstring& target, std::wstring& path,
-                          bool may_refuse) {
+                          SECURITY_ATTRIBUTES* security, bool may_refuse) {
     const std::wstring stem = target + L"." + std::to_wstring(::GetCurrentProcessId()) + L"-";
     for (unsigned attempt = 0;; ++attempt) {
         path = stem + std::to_wstring(::GetTickCount() + attempt) + L".tmp";
-        UniqueHandle file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+        UniqueHandle file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, security, CREATE_NEW,
                                         FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file)
             return file;
@@ -134,6 +246,41 @@ void WriteInPlace(const std::string& name, UniqueHandle& file, std::string_view 
         RaiseWriteError();
     if (!file.Close())
         RaiseWriteError();
+}
+
+// The path of the file that `path` names once every link on the way is
+// followed, or empty when it can't be opened; `error` then tells why.
+std::wstring FinalPath(const std::wstring& path, DWORD& error) {
+    const UniqueHandle file(
+        ::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    error = file ? ERROR_SUCCESS : ::GetLastError();
+    if (!file)
+        return {};
+    std::wstring final_path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = ::GetFinalPathNameByHandleW(file.get(), final_path.data(),
+                                                         static_cast<DWORD>(final_path.size()), 0);
+        if (length == 0) {
+            error = ::GetLastError();
+            return {};
+        }
+        if (length < final_path.size()) {
+            final_path.resize(length);
+            return final_path;
+        }
+        final_path.resize(length);
+    }
+}
+
+// Whether a name with no attributes is a link to no file after all: then a
+// new file can't be made under that name, though nothing is there. A file
+// that the probe does make goes again as its handle closes.
+bool IsLinkToNoFile(const std::wstring& path) {
+    const UniqueHandle probe(::CreateFileW(path.c_str(), DELETE, 0, nullptr, CREATE_NEW,
+                                           FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE,
+                                           nullptr));
+    return !probe && ::GetLastError() == ERROR_FILE_EXISTS;
 }
 
 }  // namespace
@@ -178,13 +325,46 @@ std::string ReadWholeFile(const std::string& name) {
         if (got == 0)
             break;
         content.append(chunk, got);
+        // Checked as it comes: the file may grow while it is read.
+        if (content.size() > kLargestFileRead)
+            RaiseTooLarge(name);
     }
     return content;
 }
 
 void ReplaceWholeFile(const std::string& name, std::string_view bytes) {
-    const std::wstring target = Wide(FromUtf8(FullPath(name)));
-    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    std::wstring target = Wide(FromUtf8(FullPath(name)));
+    DWORD attributes = ::GetFileAttributesW(target.c_str());
+    OwnerOnlySecurity private_to_owner;
+    // Wine gives a link to no file no attributes at all, as if nothing were
+    // there.
+    const bool link_to_no_file = attributes == INVALID_FILE_ATTRIBUTES && IsLinkToNoFile(target);
+    if (attributes != INVALID_FILE_ATTRIBUTES || link_to_no_file) {
+        // A link (a symbolic link, a junction, any reparse point) is followed
+        // to the file it names, which is then replaced, so that the link
+        // stays a link and its target gets the content, as on Linux.
+        // Replacing the name itself would put a plain file where the link
+        // was. (Wine shows a Unix link with no reparse-point attribute, so
+        // the final path is asked for every name.)
+        DWORD error = ERROR_SUCCESS;
+        const std::wstring final_path = FinalPath(target, error);
+        if (!final_path.empty()) {
+            target = final_path;
+            attributes = ::GetFileAttributesW(target.c_str());
+        } else if ((link_to_no_file || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) &&
+                   (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)) {
+            // A name that is there, yet what it leads to isn't: a link to
+            // no file. Opening it for writing creates its target, private to
+            // its owner, which is then written in place.
+            UniqueHandle created(::CreateFileW(target.c_str(), GENERIC_WRITE, 0,
+                                               private_to_owner.Attributes(), OPEN_ALWAYS,
+                                               FILE_ATTRIBUTE_NORMAL, nullptr));
+            if (!created)
+                CreateFailed(name, ::GetLastError());
+            WriteInPlace(name, created, bytes);
+            return;
+        }
+    }
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     // Refused as Windows itself refuses it, also where the check below
     // wouldn't see it (wine running as root opens the file all the same).
@@ -206,20 +386,34 @@ void ReplaceWholeFile(const std::string& name, std::string_view bytes) {
         }
     }
 
+    // A new file is private to its owner from its first byte. An existing
+    // one is kept as it is: the new content's file gets its access list,
+    // and its attributes once in place. A file of someone else's (saved by
+    // an administrator, say) would become the operator's if a new file took
+    // its place, so it is written in place.
+    SECURITY_ATTRIBUTES* security = private_to_owner.Attributes();
+    FileSecurity old_security(exists ? target : std::wstring());
+    if (exists) {
+        if (old_security.Known() && !old_security.OwnedBy(private_to_owner.User())) {
+            WriteInPlace(name, old_file, bytes);
+            return;
+        }
+        security = old_security.Attributes();
+    }
     std::wstring path;
-    UniqueHandle file = CreateBeside(name, target, path, exists);
+    UniqueHandle file = CreateBeside(name, target, path, security, exists);
     if (!file) {
         // A folder the operator may not write: the file itself still may be.
         WriteInPlace(name, old_file, bytes);
         return;
     }
-    TemporaryFile temporary(path);
+    TemporaryFile temporary(path, std::move(file));
     // ReplaceFileW below needs the old file free again.
     old_file.Close();
-    WriteAll(file.get(), bytes);
-    if (!::FlushFileBuffers(file.get()))
+    WriteAll(temporary.handle(), bytes);
+    if (!::FlushFileBuffers(temporary.handle()))
         RaiseWriteError();
-    if (!file.Close())
+    if (!temporary.Close())
         RaiseWriteError();
 
     // ReplaceFileW keeps what the old file had besides its bytes: its
@@ -228,13 +422,18 @@ void ReplaceWholeFile(const std::string& name, std::string_view bytes) {
     if (exists && ::ReplaceFileW(target.c_str(), temporary.path().c_str(), nullptr,
                                  REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
         temporary.Release();
-        return;
-    }
-    if (!::MoveFileExW(temporary.path().c_str(), target.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    } else if (::MoveFileExW(temporary.path().c_str(), target.c_str(),
+                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        temporary.Release();
+    } else {
         CreateFailed(name, ::GetLastError());
     }
-    temporary.Release();
+    // Not every replacing carries the attributes over (a move doesn't, nor
+    // does wine's ReplaceFileW); the access list came with the new file.
+    constexpr DWORD kKept =
+        FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    if (exists && (attributes & kKept) != 0)
+        ::SetFileAttributesW(target.c_str(), attributes & (kKept | FILE_ATTRIBUTE_ARCHIVE));
 }
 
 }  // namespace vindel

@@ -25,6 +25,10 @@ void RaiseOpenError(const std::string& name, const std::u16string& description) 
                       TrimDescription(description));
 }
 
+void RaiseTooLarge(const std::string& name) {
+    RaiseOpenError(name, u"File too large for a settings file");
+}
+
 void RaiseWriteError() {
     throw EWriteError(u"Stream write error");
 }

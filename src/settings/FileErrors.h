@@ -15,5 +15,7 @@ std::u16string TrimDescription(std::u16string description);
 [[noreturn]] void RaiseCreateError(const std::string& name, const std::u16string& description);
 [[noreturn]] void RaiseOpenError(const std::string& name, const std::u16string& description);
 [[noreturn]] void RaiseWriteError();
+// The file holds more than ReadWholeFile takes.
+[[noreturn]] void RaiseTooLarge(const std::string& name);
 
 }  // namespace vindel

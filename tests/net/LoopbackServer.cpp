@@ -36,6 +36,7 @@ using Clock = std::chrono::steady_clock;
 using socklen_t = int;
 constexpr int MSG_NOSIGNAL = 0;  // Windows raises no signal for a closed peer
 constexpr int SHUT_WR = SD_SEND;
+constexpr int TCP_MAXSEG = 4;  // Windows' value; mingw-w64's headers lack it
 constexpr LoopbackServer::SocketHandle kNoSocket = INVALID_SOCKET;
 
 int LastError() {
@@ -153,9 +154,20 @@ bool FinAcknowledged(LoopbackServer::SocketHandle handle) {
 
 }  // namespace
 
-LoopbackServer::LoopbackServer() : handle_(OpenStream()) {
+LoopbackServer::LoopbackServer() : LoopbackServer(false) {}
+
+LoopbackServer::LoopbackServer(bool small_buffers) : handle_(OpenStream()) {
     if (handle_ == kNoSocket)
         Fail("socket");
+    if (small_buffers) {
+        // Set before listening: what is accepted inherits them.
+        const int receive_buffer = 4096;
+        const int segment = 536;
+        setsockopt(handle_, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&receive_buffer),
+                   sizeof receive_buffer);
+        setsockopt(handle_, IPPROTO_TCP, TCP_MAXSEG, reinterpret_cast<const char*>(&segment),
+                   sizeof segment);
+    }
     const sockaddr_in a = Loopback(0);
     if (bind(handle_, reinterpret_cast<const sockaddr*>(&a), sizeof a) != 0 ||
         listen(handle_, 8) != 0)
@@ -200,6 +212,38 @@ void LoopbackServer::Peer::Send(std::string_view bytes) const {
             Fail("send");
         bytes.remove_prefix(std::size_t(sent));
     }
+}
+
+std::size_t LoopbackServer::Peer::Flood(std::string_view chunk,
+                                        const std::atomic<bool>& stop) const {
+#ifdef _WIN32
+    // Winsock has no MSG_DONTWAIT: the socket itself stops blocking.
+    u_long non_blocking = 1;
+    if (ioctlsocket(handle_, FIONBIO, &non_blocking) != 0)
+        Fail("ioctlsocket");
+    constexpr int kDontWait = 0;
+    constexpr int kWouldBlock = WSAEWOULDBLOCK;
+#else
+    constexpr int kDontWait = MSG_DONTWAIT;
+    constexpr int kWouldBlock = EAGAIN;
+#endif
+    std::size_t total = 0;
+    std::size_t offset = 0;
+    while (!stop) {
+        pollfd fd{handle_, POLLOUT, 0};
+        if (poll(&fd, 1, 20) <= 0)
+            continue;
+        const auto sent = send(handle_, chunk.data() + offset, Count(chunk.size() - offset),
+                               MSG_NOSIGNAL | kDontWait);
+        if (sent < 0) {
+            if (LastError() == kWouldBlock)
+                continue;
+            break;
+        }
+        total += std::size_t(sent);
+        offset = (offset + std::size_t(sent)) % chunk.size();
+    }
+    return total;
 }
 
 std::string LoopbackServer::Peer::Read(std::size_t n, Ms limit) const {

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <atomic>
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -32,6 +34,10 @@ class LoopbackServer final {
         Peer& operator=(const Peer&) = delete;
 
         void Send(std::string_view bytes) const;
+        // Sends `chunk` again and again, reading nothing, until `stop` is set
+        // or the connection fails; never blocks for long, so a client that
+        // has stopped reading doesn't hold it. The bytes that went out.
+        std::size_t Flood(std::string_view chunk, const std::atomic<bool>& stop) const;
         // Reads until `n` bytes have come or `limit` has passed.
         std::string Read(std::size_t n, Ms limit = Ms(5000)) const;
         // Reads until the client's end of stream; false if it hasn't come
@@ -53,6 +59,11 @@ class LoopbackServer final {
     };
 
     LoopbackServer();
+    // With `small_buffers`, the connections it accepts advertise a small
+    // receive window and a small segment size, which keeps the client's
+    // send buffer small too: a peer that reads nothing stalls the client
+    // after kilobytes, not megabytes. Best effort where the system ignores it.
+    explicit LoopbackServer(bool small_buffers);
     ~LoopbackServer();
     LoopbackServer(const LoopbackServer&) = delete;
     LoopbackServer& operator=(const LoopbackServer&) = delete;

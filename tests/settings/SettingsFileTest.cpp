@@ -5,6 +5,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <sddl.h>
 #else
 #include <sys/resource.h>
 #include <sys/socket.h>
@@ -13,9 +15,14 @@
 #include <unistd.h>
 #endif
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "FailureText.h"
 #include "FakeTextField.h"
@@ -215,6 +222,27 @@ TEST_F(SettingsFileTest, DirectoryOfThatNameIsAbsentAndCannotBeWritten) {
               u"Cannot create file \"" + FilePath().u16string() + u"\". " + kIsADirectory);
 }
 
+// A settings file is about 1 KiB; one far beyond that is refused with a
+// message, before it is read into memory whole.
+TEST_F(SettingsFileTest, FileFarLargerThanAnySettingsFileIsRefused) {
+    std::string content = ExampleFile();
+    content.resize(kLargestFileRead, '0');
+    WriteFile(content);
+    Field edit1, edit2, edit3;
+    ReadSettingsFile(edit1, edit2, edit3);
+    EXPECT_EQ(edit1.Text(), u"192.168.1.254");
+
+    WriteFile(content + "0");
+    edit1.SetText(u"kept");
+    EXPECT_EQ(FailureText<EFOpenError>([&] { ReadSettingsFile(edit1, edit2, edit3); }),
+              u"Cannot open file \"" + FilePath().u16string() +
+                  u"\". File too large for a settings file");
+    EXPECT_EQ(edit1.Text(), u"kept");
+    EXPECT_EQ(FailureText<EFOpenError>([] { LoadMatrixSetup(); }),
+              u"Cannot open file \"" + FilePath().u16string() +
+                  u"\". File too large for a settings file");
+}
+
 TEST_F(SettingsFileTest, ReadOnlyFileIsRefusedAndKept) {
     WriteFile("old content\r\n");
     SetReadOnly(kSettingsFileName, true);
@@ -304,6 +332,233 @@ TEST_F(SettingsFileTest, FileWithASecondNameIsWrittenInPlace) {
     std::stringstream content;
     content << other.rdbuf();
     EXPECT_EQ(content.str(), ExampleFile());
+}
+
+// The process's user, whom a new settings file belongs to alone.
+std::vector<unsigned char> TokenUser() {
+    HANDLE token = nullptr;
+    OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token);
+    const UniqueHandle owned(token);
+    DWORD size = 0;
+    GetTokenInformation(token, ::TokenUser, nullptr, 0, &size);
+    std::vector<unsigned char> user(size);
+    GetTokenInformation(token, ::TokenUser, user.data(), size, &size);
+    return user;
+}
+
+// The access list's entries as (allowed, mask, SID text), and whether it is
+// protected from the folder's.
+struct Access final {
+    bool is_protected = false;
+    std::vector<std::wstring> entries;
+};
+
+std::wstring SidText(PSID sid) {
+    LPWSTR text = nullptr;
+    if (!ConvertSidToStringSidW(sid, &text))
+        return L"?";
+    std::wstring result = text;
+    LocalFree(text);
+    return result;
+}
+
+Access AccessOf(const char* name) {
+    const std::wstring wide = fs::path(name).wstring();
+    DWORD size = 0;
+    GetFileSecurityW(wide.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &size);
+    std::vector<unsigned char> descriptor(size);
+    Access access;
+    if (size == 0 ||
+        !GetFileSecurityW(wide.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), size, &size))
+        return access;
+    SECURITY_DESCRIPTOR_CONTROL control = 0;
+    DWORD revision = 0;
+    GetSecurityDescriptorControl(descriptor.data(), &control, &revision);
+    access.is_protected = (control & SE_DACL_PROTECTED) != 0;
+    BOOL present = FALSE, defaulted = FALSE;
+    PACL dacl = nullptr;
+    GetSecurityDescriptorDacl(descriptor.data(), &present, &dacl, &defaulted);
+    for (DWORD i = 0; present && dacl != nullptr && i < dacl->AceCount; ++i) {
+        void* ace = nullptr;
+        GetAce(dacl, i, &ace);
+        const auto* allowed = static_cast<const ACCESS_ALLOWED_ACE*>(ace);
+        access.entries.push_back(
+            (allowed->Header.AceType == ACCESS_ALLOWED_ACE_TYPE ? L"allow " : L"other ") +
+            std::to_wstring(allowed->Mask) + L" " +
+            SidText(const_cast<DWORD*>(&allowed->SidStart)));
+    }
+    return access;
+}
+
+// Whether anyone but `me` and the system may open the file at all.
+bool SharedBeyond(const Access& access, const std::wstring& me) {
+    for (const std::wstring& entry : access.entries) {
+        const std::wstring sid = entry.substr(entry.rfind(L' ') + 1);
+        if (entry.starts_with(L"allow ") && sid != me && sid != L"S-1-5-18")
+            return true;
+    }
+    return false;
+}
+
+// A new file is the operator's alone, whatever the folder hands down; a file
+// that is there keeps its access list and its attributes. (Wine keeps no
+// access list of its own: it shows one made from the Unix permissions, with
+// the system's entry, and sets those permissions from the list it is given.
+// So under wine this shows that the permissions come out right and stay.)
+TEST_F(SettingsFileTest, NewFileIsPrivateToItsOwnerAndAnExistingOneKeepsItsSecurity) {
+    const std::vector<unsigned char> user = TokenUser();
+    ASSERT_FALSE(user.empty());
+    const std::wstring me = SidText(reinterpret_cast<const TOKEN_USER*>(user.data())->User.Sid);
+    std::ofstream("ordinary.ini") << "x";
+    const bool ordinary_is_shared = SharedBeyond(AccessOf("ordinary.ini"), me);
+    fs::remove("ordinary.ini");
+    WriteExample();
+    const Access created = AccessOf(kSettingsFileName);
+    ASSERT_FALSE(created.entries.empty());
+    EXPECT_FALSE(SharedBeyond(created, me)) << "a new file others may read";
+    if (!ordinary_is_shared)
+        std::cout << "(the folder's files aren't shared here either)\n";
+
+    // Shared on purpose: the operator's own and everyone's reading, hidden.
+    const std::wstring shared = L"D:P(A;;FA;;;" + me + L")(A;;FR;;;WD)";
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(
+        shared.c_str(), SDDL_REVISION_1, &descriptor, nullptr));
+    const std::wstring wide = fs::path(kSettingsFileName).wstring();
+    ASSERT_TRUE(SetFileSecurityW(wide.c_str(), DACL_SECURITY_INFORMATION, descriptor));
+    LocalFree(descriptor);
+    const Access before = AccessOf(kSettingsFileName);
+    ASSERT_TRUE(SharedBeyond(before, me)) << "the file's access list can't be set here";
+    ASSERT_TRUE(SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    MatrixSetup.InputCount = 2;
+    WriteNewSettingsFile(Field(u"10.0.0.1"), Field(), Field());
+    EXPECT_EQ(ReadFile().substr(0, 17), "0\r\nSG300-10\r\n2\r\n4");
+    EXPECT_EQ(AccessOf(kSettingsFileName).entries, before.entries);
+    EXPECT_NE(GetFileAttributesW(wide.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(directory_), fs::directory_iterator{}), 1);
+}
+
+bool RunningUnderWine() {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+// Starts a Unix program, which wine can do; it is no Windows process, so
+// the caller waits for what it does.
+bool RunUnix(const wchar_t* program, std::wstring command) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(program, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
+// A symbolic link `name` to `target`, or the reason there is none. Windows
+// makes one where the user may (developer mode, or an administrator); wine
+// can't, but runs a Unix ln for it.
+std::string MakeLink(const std::wstring& target, const std::wstring& name) {
+    std::error_code error;
+    fs::create_symlink(target, name, error);
+    if (!error)
+        return "";
+    if (!RunningUnderWine())
+        return error.message();
+    if (!RunUnix(L"Z:\\bin\\ln", L"ln -s " + target + L" " + name))
+        return "no Unix ln to run";
+    // The Unix program is no Windows process to wait for, and wine shows its
+    // link as a plain file: the link is there once the name reads as its
+    // target.
+    std::ifstream target_file(fs::path(target), std::ios::binary);
+    std::stringstream expected;
+    expected << target_file.rdbuf();
+    for (int i = 0; i < 5000; ++i) {
+        std::ifstream linked(fs::path(name), std::ios::binary);
+        std::stringstream content;
+        content << linked.rdbuf();
+        if (linked && content.str() == expected.str())
+            return "";
+        Sleep(1);
+    }
+    return "the Unix ln made no link";
+}
+
+std::string Content(const char* name) {
+    std::ifstream file(name, std::ios::binary);
+    std::stringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+// A link is followed, as on Linux: its target gets the content and the link
+// stays, so both names read the same; and a link to no file creates its
+// target. (Replacing the link instead would leave the target as it was, or,
+// as wine's ReplaceFileW does, delete it.)
+TEST_F(SettingsFileTest, LinkIsWrittenThroughAndALinkToNoFileCreatesItsTarget) {
+    std::ofstream("target.ini", std::ios::binary) << "old\r\n";
+    const std::string why = MakeLink(L"target.ini", L"Vindel.ini");
+    if (!why.empty())
+        GTEST_SKIP() << "no symbolic link can be made here: " << why;
+    WriteExample();
+    EXPECT_EQ(Content("target.ini"), ExampleFile());
+    EXPECT_EQ(std::distance(fs::directory_iterator(directory_), fs::directory_iterator{}), 2);
+
+    fs::remove("target.ini");
+    MatrixSetup.InputCount = 9;
+    WriteNewSettingsFile(Field(), Field(), Field());
+    EXPECT_EQ(Content("target.ini").substr(0, 17), "0\r\nSG300-10\r\n9\r\n4");
+    EXPECT_EQ(ReadFile(), Content("target.ini"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(directory_), fs::directory_iterator{}), 2);
+    // Wine's DeleteFileW would delete the target, not the link.
+    if (RunningUnderWine() && RunUnix(L"Z:\\bin\\rm", L"rm Vindel.ini")) {
+        for (int i = 0; i < 5000 && std::distance(fs::directory_iterator(directory_),
+                                                  fs::directory_iterator{}) != 1;
+             ++i)
+            Sleep(1);
+    }
+}
+
+// On a full disk the save fails with "Stream write error", and the folder
+// holds the old file and nothing else. A small disk stands in: see
+// with-small-disk.sh, which names its folder in VINDEL_SMALL_DISK.
+TEST_F(SettingsFileTest, FullDiskKeepsTheOldFileAndLeavesNothingBehind) {
+    const char* disk = std::getenv("VINDEL_SMALL_DISK");
+    if (disk == nullptr || *disk == '\0') {
+        const char* required = std::getenv("VINDEL_REQUIRE_REAL_PEERS");
+        if (required != nullptr && std::string(required) == "1")
+            FAIL() << "no small disk (with-small-disk.sh needs root to mount one)";
+        GTEST_SKIP() << "no small disk: with-small-disk.sh needs root to mount one";
+    }
+    const fs::path folder = fs::path(disk) / "full";
+    fs::create_directory(folder);
+    fs::current_path(folder);
+    WriteFile("previous\r\n");
+    {
+        // Fill what is left.
+        const UniqueHandle filler(CreateFileW(L"filler", GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                              FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(static_cast<bool>(filler));
+        const std::string chunk(512, 'x');
+        DWORD written = 0;
+        for (int i = 0;
+             i < 100000 && ::WriteFile(filler.get(), chunk.data(), 512, &written, nullptr) &&
+             written == 512;
+             ++i) {
+        }
+    }
+    const auto text = FailureText<EWriteError>([] { WriteExample(); });
+    EXPECT_EQ(text, u"Stream write error");
+    EXPECT_EQ(ReadFile(), "previous\r\n");
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{kSettingsFileName, "filler"}));
+    fs::current_path(directory_);
+    fs::remove_all(folder);
 }
 
 // While Vindel reads, others may read too; while another program reads, the

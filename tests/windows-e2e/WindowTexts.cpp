@@ -9,6 +9,9 @@
 //   window <class> <owned|unowned> <caption>
 //     <child class> <child text>
 //     Label <label text>
+//
+// A password box's text is the switch password: it is never asked for, and
+// its line shows only how many characters the box holds.
 #include <windows.h>
 
 #include <algorithm>
@@ -42,7 +45,17 @@ std::wstring ClassOf(HWND window) {
 }
 
 BOOL CALLBACK PrintChild(HWND child, LPARAM) {
-    std::printf("  %s %s\n", Utf8(ClassOf(child)).c_str(), Utf8(TextOf(child)).c_str());
+    const std::wstring window_class = ClassOf(child);
+    const std::string name = Utf8(window_class);
+    if (::lstrcmpiW(window_class.c_str(), L"Edit") == 0 &&
+        (::GetWindowLongW(child, GWL_STYLE) & ES_PASSWORD) != 0) {
+        DWORD_PTR length = 0;
+        ::SendMessageTimeoutW(child, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length);
+        std::printf("  %s (password, %u characters)\n", name.c_str(),
+                    static_cast<unsigned>(length));
+        return TRUE;
+    }
+    std::printf("  %s %s\n", name.c_str(), Utf8(TextOf(child)).c_str());
     return TRUE;
 }
 

@@ -3,7 +3,9 @@
 # The Windows installer, run silently under wine: it installs Vindel.exe for
 # the user with a Start-menu entry that starts it in its data folder, the
 # installed program starts and ends with exit code 0 when its window is
-# closed, and the uninstaller removes everything but the settings file.
+# closed, and the uninstaller removes everything but the settings file. Into
+# a folder of the user's it installs a Vindel folder of its own, it never
+# writes over a user's file, and its uninstaller leaves the user's files.
 #
 #   installer-test.sh SETUP.EXE STAGED_VINDEL.EXE LAUNCHER.EXE
 #
@@ -69,4 +71,34 @@ done
 [ -d "$data" ] || fail "the data folder went, and Vindel.ini with it"
 [ "$(ls -A "$data")" = "Vindel.ini" ] || fail "the data folder holds '$(ls -A "$data")', not Vindel.ini alone"
 [ "$(cat "$data/Vindel.ini")" = $'1\r' ] || fail "Vindel.ini was changed"
+echo "== install into a folder of the user's, which holds a LICENSE.txt of the user's"
+tools_win="$local_appdata\\Tools"
+tools=$(linux_path "$tools_win")
+rm -rf "$tools"
+mkdir -p "$tools"
+printf 'mine\r\n' >"$tools/LICENSE.txt"
+# /D takes the rest of the command line, unquoted.
+"$wine" "$setup" /S "/D=$tools_win" || fail "the installer ended with status $?"
+for file in Vindel.exe LICENSE.txt Uninstall.exe; do
+  [ -f "$tools/Vindel/$file" ] || fail "no $tools_win\\Vindel\\$file: $(ls -A "$tools")"
+done
+[ "$(cat "$tools/LICENSE.txt")" = $'mine\r' ] || fail "the user's LICENSE.txt was written over"
+"$wine" "$tools_win\\Vindel\\Uninstall.exe" /S || fail "the uninstaller ended with status $?"
+for _ in $(seq 1 600); do
+  [ -e "$tools/Vindel" ] || break
+  sleep 0.1
+done
+[ ! -e "$tools/Vindel" ] || fail "the Vindel folder is still there: $(ls -A "$tools/Vindel")"
+[ "$(ls -A "$tools")" = "LICENSE.txt" ] || fail "the user's folder holds '$(ls -A "$tools")'"
+[ "$(cat "$tools/LICENSE.txt")" = $'mine\r' ] || fail "the user's LICENSE.txt was changed"
+
+echo "== a folder named Vindel with a file of the user's in it is refused"
+mkdir -p "$tools/Vindel"
+printf 'mine\r\n' >"$tools/Vindel/LICENSE.txt"
+if "$wine" "$setup" /S "/D=$tools_win\\Vindel"; then
+  fail "the installer installed over the user's LICENSE.txt"
+fi
+[ "$(ls -A "$tools/Vindel")" = "LICENSE.txt" ] || fail "the installer wrote '$(ls -A "$tools/Vindel")'"
+[ "$(cat "$tools/Vindel/LICENSE.txt")" = $'mine\r' ] || fail "the user's LICENSE.txt was written over"
+rm -rf "$tools"
 echo "installer test: passed"

@@ -70,8 +70,16 @@ std::optional<Bmp> ReadBmp(Bytes file) {
                                   : header.biBitCount <= 8 ? 1u << header.biBitCount
                                                            : 0;
     const LONG height = header.biHeight < 0 ? -header.biHeight : header.biHeight;
-    if (fileHeader.bfOffBits < sizeof fileHeader + header.biSize + colours * sizeof(RGBQUAD) ||
-        fileHeader.bfOffBits + RowBytes(header) * std::uint64_t(height) > file.size)
+    // Each part is no larger than the file before any is multiplied or added,
+    // and the sums are taken in 64 bits: with 32-bit sizes, a header or a row
+    // count near 4 GiB would otherwise wrap round to a small number.
+    const std::uint64_t row = RowBytes(header);
+    if (header.biSize > file.size || row > file.size || std::uint64_t(height) > file.size)
+        return std::nullopt;
+    const std::uint64_t headers =
+        std::uint64_t{sizeof fileHeader} + header.biSize + colours * sizeof(RGBQUAD);
+    if (fileHeader.bfOffBits < headers ||
+        std::uint64_t{fileHeader.bfOffBits} + row * std::uint64_t(height) > file.size)
         return std::nullopt;
     return Bmp{reinterpret_cast<const BITMAPINFO*>(file.data + sizeof fileHeader),
                file.data + fileHeader.bfOffBits, SIZE{header.biWidth, height}};
