@@ -63,15 +63,34 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt_install "${missing[@]}"
 fi
 
+# Some kernels are built without 32-bit support and refuse i386 programs
+# ("Exec format error"), wine32's loader among them, and with it every 32-bit
+# Windows program: Vindel.exe for x86 and the installer of either build. There
+# the 32-bit programs are still built and packed, and their tests are skipped
+# loudly rather than failed for the kernel's sake.
+runs_32bit=yes
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  runs_32bit=no
+  echo "NOTE: this kernel runs no 32-bit programs: the 32-bit tests, the installer test and the" >&2
+  echo "      32-bit start-up benchmark are SKIPPED here; a kernel with 32-bit support runs them." >&2
+fi
+
 for arch in "${arches[@]}"; do
   preset="windows-$arch"
   step "$preset: cross-build the core and its tests"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j 2
 
-  step "$preset: run the tests under wine"
   status=0
-  ctest --preset "$preset" -j 2 </dev/null || status=$?
+  if [ "$runs_32bit" = yes ]; then
+    step "$preset: run the tests under wine"
+    ctest --preset "$preset" -j 2 </dev/null || status=$?
+  elif [ "$arch" = x64 ]; then
+    step "$preset: run the tests under wine, but the (32-bit) installer's"
+    ctest --preset "$preset" -j 2 -E '^windows_installer$' </dev/null || status=$?
+  else
+    step "$preset: tests SKIPPED (this kernel runs no 32-bit programs)"
+  fi
   # The wine server of this build's prefix would linger a few seconds more.
   WINEPREFIX="$PWD/build/$preset/wine-prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
   [ "$status" -eq 0 ] || exit "$status"
@@ -87,5 +106,5 @@ ship_x86() {
   bash bench/windows/run.sh 5 x86
 }
 for arch in "${arches[@]}"; do
-  [ "$arch" != x86 ] || ship_x86
+  [ "$arch" != x86 ] || [ "$runs_32bit" = no ] || ship_x86
 done
