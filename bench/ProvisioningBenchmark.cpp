@@ -68,7 +68,7 @@ void Provision(benchmark::State& state, const char* name, const char16_t* model,
 
         HeadlessHost host;
         const auto start = Clock::now();
-        RunProvisioning(host);
+        RunProvisioningScript(host);
         const std::chrono::duration<double> took = Clock::now() - start;
         state.SetIterationTime(took.count());
         ratios[name] = took.count() * 1000.0 / pauses_ms;
