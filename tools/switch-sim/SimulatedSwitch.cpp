@@ -228,7 +228,9 @@ bool SimulatedSwitch::Serve(UniqueFd client) {
     schedule(connected_at, cli.Start());
 
     std::optional<Clock::time_point> close_at;  // set once logged out and all is sent
-    std::optional<Clock::time_point> saved_at;  // set while the command line saves
+    // When the command line's save is over; the far future while it saves nothing.
+    constexpr Clock::time_point kNotSaving = Clock::time_point::max();
+    Clock::time_point saved_at = kNotSaving;
     const auto take_lines = [this](const std::vector<std::string>& lines) {
         const std::lock_guard lock(mutex_);
         lines_.insert(lines_.end(), lines.begin(), lines.end());
@@ -243,13 +245,13 @@ bool SimulatedSwitch::Serve(UniqueFd client) {
             ++resets_;
             return true;
         }
-        if (saved_at && Clock::now() >= *saved_at) {
+        if (saved_at != kNotSaving && Clock::now() >= saved_at) {
             SwitchCli::Output out = cli.FinishSave(negotiator.Echoes());
-            schedule(*saved_at, std::move(out.reply));
+            schedule(saved_at, std::move(out.reply));
             take_lines(out.lines);
-            saved_at.reset();
-            if (cli.CurrentMode() == SwitchCli::Mode::Saving)
-                saved_at = Clock::now() + SwitchCli::SaveTime;
+            saved_at = cli.CurrentMode() == SwitchCli::Mode::Saving
+                           ? Clock::now() + SwitchCli::SaveTime
+                           : kNotSaving;
         }
         while (!scheduled.empty() && scheduled.front().at <= Clock::now()) {
             unsent += scheduled.front().bytes;
@@ -274,8 +276,8 @@ bool SimulatedSwitch::Serve(UniqueFd client) {
             timeout = MsUntil(*close_at);
         else if (!scheduled.empty())
             timeout = MsUntil(scheduled.front().at);
-        if (saved_at && (timeout < 0 || MsUntil(*saved_at) < timeout))
-            timeout = MsUntil(*saved_at);
+        if (saved_at != kNotSaving && (timeout < 0 || MsUntil(saved_at) < timeout))
+            timeout = MsUntil(saved_at);
         bool ready = false;
         if (!Wait(fd, !unsent.empty(), timeout, ready))
             return false;
@@ -298,7 +300,7 @@ bool SimulatedSwitch::Serve(UniqueFd client) {
             SwitchCli::Output out = cli.Feed(filtered.text, negotiator.Echoes());
             schedule(chunk.at, std::move(out.reply));
             lines = std::move(out.lines);
-            if (cli.CurrentMode() == SwitchCli::Mode::Saving && !saved_at)
+            if (cli.CurrentMode() == SwitchCli::Mode::Saving && saved_at == kNotSaving)
                 saved_at = chunk.at + SwitchCli::SaveTime;
         }
         {
