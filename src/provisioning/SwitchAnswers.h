@@ -14,7 +14,7 @@ namespace vindel {
 // can't push them out.
 class SwitchAnswers final {
   public:
-    static constexpr std::size_t kMostKept = 64 * 1024;
+    static constexpr std::size_t kMostKept = std::size_t{64} * 1024;
 
     void Append(std::u16string_view text);
     void Clear();

@@ -110,6 +110,7 @@ struct Parsed {
 
 Parsed Parse(const std::vector<Command>& commands, const std::vector<std::string>& words) {
     std::vector<const Command*> candidates;
+    candidates.reserve(commands.size());
     for (const Command& c : commands)
         candidates.push_back(&c);
     for (std::size_t i = 0; i < words.size(); ++i) {
