@@ -256,7 +256,7 @@ void TForm1::RunProvisioning() {
     answers_.Clear();
     std::exception_ptr failure;
     try {
-        // The host, and with it the busy cursor, is gone before any box.
+        // The host, and with it the busy cursor, is gone before the error box.
         Form1Host host(*this);
         RunProvisioningScript(host, ProvisioningSleep);
         return;
