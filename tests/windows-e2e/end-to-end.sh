@@ -70,8 +70,9 @@ wait_for() {
 
 windows() { "$VINDEL_WINE" "$texts_program" 2>/dev/null | tr -d '\r'; }
 box_shown() { windows | grep -q '^window #32770 '; }
-# The box's text, without its button.
-box_text() { windows | sed -n '/^window #32770 /,/^window /p' | grep -v '^window\|^  Button ' | sed 's/^  [^ ]* //'; }
+# The box's text, without its button and the error box's icon (a Static
+# with no text).
+box_text() { windows | sed -n '/^window #32770 /,/^window /p' | grep -v '^window\|^  Button ' | sed 's/^  [^ ]* //' | sed '/^$/d'; }
 no_box() { ! box_shown; }
 form2_shown() { windows | grep -q '^window VindelForm owned Vindel'; }
 setup_view() { windows | grep -qx '  Label N x M Matrix Setup'; }
