@@ -125,9 +125,10 @@ std::u16string AnswerVerdict::Text() const {
 // Only a peer that has asked "User Name:" is taken for a switch. From there
 // every typed line draws exactly one prompt ("User Name:", "Password:", the
 // command-line prompt or the save question), so counting prompts tells which
-// line an error line answers; "User Name:" after "Password:" means the login
-// was refused. The first of these signs decides; log lines ("... %COPY-...")
-// have no "% " and a word at the start of the line, and so are no errors.
+// line an error line answers; "User Name:" after "Password:", or
+// "authentication failed", means the login was refused. The first of these
+// signs decides; log lines ("... %COPY-...") have no "% " and a word at the
+// start of the line, and so are no errors.
 AnswerVerdict AnswerJudge::Judge(std::u16string_view answers) const {
     const std::u16string text = Cleaned(answers);
     bool isSwitch = false;
