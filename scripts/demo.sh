@@ -32,7 +32,9 @@ cat <<TEXT
 
 Vindel starts now, with a simulated switch on 127.0.0.1.
   1. Pick a model, the input ports and the output ports.
-  2. Type 127.0.0.1 as the IP address, and any login and password.
+  2. Type 127.0.0.1 as the IP address, admin as the login and secret as the
+     password (the simulated switch's account; a wrong one is refused).
+     The simulated switch is an SG300-52.
   3. Press Connect, and close each message box when it comes.
 Close Vindel (its "Close" button after the run) to see what the switch received.
 Vindel keeps its settings file in $work.

@@ -116,7 +116,7 @@ build/fuzz/src/net/fuzz/net_parser_fuzz -max_total_time="${VINDEL_FUZZ_SECONDS:-
 
 step "benchmark: option parser against libtelnet"
 build/ci/bench/net_parser_bench --benchmark_min_time=0.2 --benchmark_color=false
-step "benchmark: a whole provisioning run against its prescribed pauses"
+step "benchmark: a whole provisioning run against its prescribed waits, and the reading of the answers"
 build/ci/bench/provisioning_bench --benchmark_color=false
 
 step "the Debian package: build, lintian, install in a clean Debian 12 and start"

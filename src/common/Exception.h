@@ -37,6 +37,13 @@ class EStringListError final : public Exception {
     using Exception::Exception;
 };
 
+// The switch's answers show that a run failed: the login was refused, or a
+// command rejected.
+class ESwitchRefusal final : public Exception {
+  public:
+    using Exception::Exception;
+};
+
 // Failures of reading and writing files.
 class EStreamError : public Exception {
   public:

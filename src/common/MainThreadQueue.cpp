@@ -53,6 +53,14 @@ bool MainThreadQueue::CheckSynchronize() {
     return !batch.empty();
 }
 
+bool MainThreadQueue::WaitAndRun(std::chrono::steady_clock::time_point deadline) {
+    {
+        std::unique_lock lock(mutex_);
+        changed_.wait_until(lock, deadline, [&] { return !queue_.empty(); });
+    }
+    return CheckSynchronize();
+}
+
 void MainThreadQueue::RunUntil(const std::function<bool()>& done) {
     for (;;) {
         CheckSynchronize();

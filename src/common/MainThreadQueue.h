@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <exception>
@@ -31,6 +32,10 @@ class MainThreadQueue final {
     // User-interface side: runs everything queued so far, in order. Returns
     // whether anything ran.
     bool CheckSynchronize();
+
+    // User-interface side: waits until work is queued or `deadline` has come,
+    // then runs what is queued. Returns whether anything ran.
+    bool WaitAndRun(std::chrono::steady_clock::time_point deadline);
 
     // User-interface side: runs queued work until `done` holds, sleeping in
     // between. `done` is checked under the queue's lock after every wake, so a

@@ -2,6 +2,7 @@
 #include "provisioning/Provisioning.h"
 
 #include <thread>
+#include <vector>
 
 #include "catalogue/CommandTables.h"
 #include "common/CodePage.h"
@@ -9,6 +10,7 @@
 #include "common/MatrixSetup.h"
 #include "common/Text.h"
 #include "net/EIdException.h"
+#include "provisioning/AnswerJudge.h"
 #include "settings/SettingsFile.h"
 
 namespace vindel {
@@ -34,6 +36,11 @@ void CheckCounts(const TMatrixSetup& setup) {
                     DecimalText(kMostPorts) + u" input and output ports together");
 }
 
+void ThrowIfRefused(const AnswerVerdict& verdict) {
+    if (verdict.kind != AnswerVerdict::Kind::None)
+        throw ESwitchRefusal(verdict.Text());
+}
+
 }  // namespace
 
 void SleepFor(milliseconds pause) {
@@ -54,7 +61,7 @@ void TypeLine(ProvisioningHost& host, std::u16string_view text) {
     host.SendCh(13);
 }
 
-void RunProvisioning(ProvisioningHost& host, const Sleeper& sleep) {
+void RunProvisioningScript(ProvisioningHost& host, const Sleeper& sleep) {
     if (host.Connected())
         return;
     host.ShowControllerView();
@@ -62,33 +69,48 @@ void RunProvisioning(ProvisioningHost& host, const Sleeper& sleep) {
     LoadMatrixSetup();
     CheckCounts(MatrixSetup);
     host.Connect(MatrixSetup.HostAddress, kTelnetPort);
-    sleep(milliseconds(1000));
 
-    TypeLine(host, MatrixSetup.LoginName);
-    TypeLine(host, MatrixSetup.LoginPassword);
-    TypeLine(host, ConfigCommand);
-    const auto inputs = static_cast<std::size_t>(MatrixSetup.InputCount);
-    const auto outputs = static_cast<std::size_t>(MatrixSetup.OutputCount);
-    for (std::size_t i = 0; i < inputs; ++i) {
-        TypeLine(host, VlanCommands()[i]);
-    }
-    for (std::size_t i = 0; i < inputs; ++i) {
-        TypeLine(host, InterfaceCommands()[i]);
-        TypeLine(host, NativeVlanCommands()[i]);
-    }
-    // Every output takes the first input's VLAN.
-    for (std::size_t p = inputs; p < inputs + outputs; ++p) {
-        TypeLine(host, InterfaceCommands()[p]);
-        TypeLine(host, NativeVlanCommands()[0]);
+    // Every line typed, in order, so that the judge can name the one that
+    // drew an error.
+    std::vector<std::u16string> typed;
+    const auto type = [&](std::u16string_view line) {
+        typed.emplace_back(line);
+        TypeLine(host, line);
+    };
+    try {
+        sleep(milliseconds(1000));
+        type(MatrixSetup.LoginName);
+        type(MatrixSetup.LoginPassword);
+        type(ConfigCommand);
+        const auto inputs = static_cast<std::size_t>(MatrixSetup.InputCount);
+        const auto outputs = static_cast<std::size_t>(MatrixSetup.OutputCount);
+        for (std::size_t i = 0; i < inputs; ++i) {
+            type(VlanCommands()[i]);
+        }
+        for (std::size_t i = 0; i < inputs; ++i) {
+            type(InterfaceCommands()[i]);
+            type(NativeVlanCommands()[i]);
+        }
+        // Every output takes the first input's VLAN.
+        for (std::size_t p = inputs; p < inputs + outputs; ++p) {
+            type(InterfaceCommands()[p]);
+            type(NativeVlanCommands()[0]);
+            sleep(milliseconds(500));
+        }
+        type(ExitCommand);
+        type(ExitCommand);
+        type(SaveConfigCommand);
         sleep(milliseconds(500));
+        type(ConfirmAnswer);
+        sleep(milliseconds(5000));
+        type(ConfigCommand);
+    } catch (const EIdException&) {
+        // The connection ended or failed amid the script: where the answers
+        // that came before already say why, that is what the operator reads.
+        ThrowIfRefused(AnswerJudge(std::move(typed)).Judge(host.ReadAnswers()));
+        throw;
     }
-    TypeLine(host, ExitCommand);
-    TypeLine(host, ExitCommand);
-    TypeLine(host, SaveConfigCommand);
-    sleep(milliseconds(500));
-    TypeLine(host, ConfirmAnswer);
-    sleep(milliseconds(5000));
-    TypeLine(host, ConfigCommand);
+    ThrowIfRefused(AnswerJudge(std::move(typed)).Judge(host.ReadAnswers()));
 
     host.ShowNotice(u"Setup Complete!");
     MarkSetupComplete();

@@ -25,6 +25,12 @@ void TypeLine(ProvisioningHost& host, std::u16string_view text);
 // Complete!", marks the settings file and shows the diagram window. Returns
 // at once while a connection is open. Counts that the switch's tables can't
 // cover are refused before connecting. The connection stays open afterwards.
-void RunProvisioning(ProvisioningHost& host, const Sleeper& sleep = SleepFor);
+//
+// The typing is blind: nothing the switch sends changes what is typed or
+// when. Only after the last line are its answers read (ReadAnswers); where
+// they show a refused login or a rejected command (AnswerJudge), that is
+// raised as ESwitchRefusal instead of "Setup Complete!". So is a refused
+// login that made the switch close the connection amid the script.
+void RunProvisioningScript(ProvisioningHost& host, const Sleeper& sleep = SleepFor);
 
 }  // namespace vindel

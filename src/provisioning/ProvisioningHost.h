@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace vindel {
 
@@ -18,6 +19,10 @@ class ProvisioningHost {
     virtual void Connect(const std::u16string& host, std::uint16_t port) = 0;
     // Sends one 16-bit character (a carriage return as the client decides).
     virtual void SendCh(char16_t ch) = 0;
+    // Lets the deliveries that waited while the script typed run, with those
+    // that follow until the switch falls quiet (RunHeldDeliveries), and gives
+    // all the switch has said during this run.
+    virtual std::u16string_view ReadAnswers() = 0;
 
     // The main window switches to its controller view.
     virtual void ShowControllerView() = 0;

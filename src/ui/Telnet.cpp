@@ -6,12 +6,13 @@
 
 #include "catalogue/PortNumberTexts.h"
 #include "catalogue/SwitchModels.h"
-#include "common/CodePage.h"
 #include "common/MatrixSetup.h"
+#include "provisioning/HeldDeliveries.h"
 #include "settings/SettingsFile.h"
 #include "ui/BusyCursor.h"
 #include "ui/DesignedLook.h"
 #include "ui/Diagram.h"
+#include "ui/HandlerGuard.h"
 #include "ui/WindowDescription.h"
 
 namespace vindel {
@@ -86,6 +87,14 @@ class Form1Host final : public ProvisioningHost {
         form_.IdTelnet1.Connect();
     }
     void SendCh(char16_t ch) override { form_.IdTelnet1.SendCh(ch); }
+    // The windows go on repainting while the answers come in.
+    std::u16string_view ReadAnswers() override {
+        RunHeldDeliveries([] {
+            if (Application != nullptr)
+                Application->Repaint();
+        });
+        return form_.Answers();
+    }
     void ShowControllerView() override { form_.ShowControllerView(); }
     // From the first box's close to the second box's opening the script holds
     // this thread: the busy cursor shows meanwhile, and the window is
@@ -176,9 +185,9 @@ TForm1::~TForm1() {
 }
 
 void TForm1::IdTelnet1DataAvailable(TIdTelnet& /*Sender*/, const std::u16string& Buffer) {
-    // Deliberate: Vindel types blind and reads nothing back. What the switch
-    // sends is converted, as Vindel always has, and dropped.
-    [[maybe_unused]] const std::string discarded = ToAnsi(Buffer);
+    // Kept only in memory, for the verdict at the end of the run: the script
+    // itself types blind.
+    answers_.Append(Buffer);
 }
 
 void TForm1::ShowSetupControls() {
@@ -244,8 +253,26 @@ void TForm1::Button1Click(Control* /*Sender*/) {
 }
 
 void TForm1::RunProvisioning() {
-    Form1Host host(*this);
-    vindel::RunProvisioning(host, ProvisioningSleep);
+    answers_.Clear();
+    std::exception_ptr failure;
+    try {
+        // The host, and with it the busy cursor, is gone before the error box.
+        Form1Host host(*this);
+        RunProvisioningScript(host, ProvisioningSleep);
+        return;
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    // The operator corrects what was wrong and presses "Connect" again: that
+    // needs the setup view, and a connection that is closed, or the next run
+    // would return at once.
+    try {
+        IdTelnet1.Disconnect(true);
+    } catch (...) {
+        // The run's own failure is the one to report.
+    }
+    ReportHandlerFailure(failure);
+    ShowSetupView();
 }
 
 }  // namespace vindel

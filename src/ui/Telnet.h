@@ -5,6 +5,7 @@
 
 #include "net/TIdTelnet.h"
 #include "provisioning/Provisioning.h"
+#include "provisioning/SwitchAnswers.h"
 #include "ui/Application.h"
 #include "ui/Button.h"
 #include "ui/ComboBox.h"
@@ -44,12 +45,17 @@ class TForm1 final : public TForm {
     void outboxChange(Control* Sender);
     // "Connect": writes the settings file, then provisions the switch.
     void Button1Click(Control* Sender);
+    // Runs the script (RunProvisioningScript). A run that fails in any way
+    // closes the connection, shows why in the error box and, once that is
+    // closed, shows the setup view again for another try.
     void RunProvisioning();
     // The pauses of the script, during which the windows still repaint;
     // tests shorten them.
     Sleeper ProvisioningSleep = PauseRepainting;
-    // What the switch sends is read and thrown away.
+    // What the switch sends is kept for the run's verdict (Answers).
     void IdTelnet1DataAvailable(TIdTelnet& Sender, const std::u16string& Buffer);
+    // What the switch has said during the current or last run.
+    std::u16string_view Answers() const { return answers_.Text(); }
 
     // The controls, in the order they are made; a later one is drawn over an
     // earlier one.
@@ -87,6 +93,8 @@ class TForm1 final : public TForm {
   private:
     // The picture of each model on this window, in catalogue order.
     Picture* ModelPicture(std::size_t model) const;
+
+    SwitchAnswers answers_;
 };
 
 extern TForm1* Form1;

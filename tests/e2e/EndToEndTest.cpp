@@ -192,22 +192,97 @@ TEST_F(EndToEndTest, OutputsOnlyToASlowSwitch) {
     EXPECT_EQ(lines[8], "switchport trunk native vlan 2");
 }
 
-TEST_F(EndToEndTest, RefusedConnectLeavesTheControllerViewAndAnUnmarkedFile) {
+// A failed run shows why in the error box and, once that is closed, the
+// setup view again, its fields read back from the settings file.
+TEST_F(EndToEndTest, RefusedConnectShowsTheSetupViewAgainAndAnUnmarkedFile) {
     testing::ChooseSetup(0, 4, 4);  // nothing listens on port 23
     // The busy cursor of the run is gone again by the time the failure shows.
     bool busyOverABox = false;
+    std::u16string titleUnderTheErrorBox;
     ModalBoxAcceptor boxes([&](const testing::ShownBox&) {
         busyOverABox = busyOverABox || QApplication::overrideCursor() != nullptr;
+        titleUnderTheErrorBox = Form1->Label15->Caption();
+        Form1->Edit3->SetText(u"not from the file");
     });
     Form1->Button1->Click();
     EXPECT_EQ(Texts(boxes), QStringList({"Please watting few minute!",
                                          "Socket Error # 10061\r\nConnection refused."}));
     EXPECT_FALSE(busyOverABox);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(Form1->Label15->Caption(), u"Matrix Controller");
-    EXPECT_FALSE(Form1->Button1->Visible());
+    EXPECT_EQ(titleUnderTheErrorBox, u"Matrix Controller");
+    EXPECT_EQ(Form1->Label15->Caption(), u"N x M Matrix Setup");
+    EXPECT_TRUE(Form1->Button1->Visible());
+    EXPECT_TRUE(Form1->Edit3->Visible());
+    EXPECT_EQ(Form1->Edit3->Text(), u"secret");
     EXPECT_EQ(FirstLineOfSettings(), "0\r");
     EXPECT_FALSE(Form2->Visible());
+}
+
+// The wrong password: the switch asks again, twice, and closes after the
+// third try, while Vindel types on. The operator reads that the login was
+// refused, corrects the password and presses Connect again.
+TEST_F(EndToEndTest, RefusedLoginIsReportedAndTheCorrectedOneCompletes) {
+    SimulatedSwitch sim({});
+    testing::HurryProvisioning();
+    testing::ChooseSetup(0, 2, 3);
+    Form1->Edit3->SetText(u"secrets");
+    bool connectedUnderTheErrorBox = true;
+    {
+        ModalBoxAcceptor boxes([&](const testing::ShownBox& box) {
+            if (box.text != "Please watting few minute!")
+                connectedUnderTheErrorBox = Form1->IdTelnet1.Connected();
+        });
+        Form1->Button1->Click();
+        EXPECT_EQ(Texts(boxes), QStringList({"Please watting few minute!",
+                                             "The switch refused the login name or password, so "
+                                             "nothing was set up. Correct them and press "
+                                             "\"Connect\" again."}));
+    }
+    EXPECT_FALSE(connectedUnderTheErrorBox);
+    EXPECT_EQ(FirstLineOfSettings(), "0\r");
+    EXPECT_FALSE(Form2->Visible());
+    ASSERT_TRUE(Form1->Edit3->Visible());
+    EXPECT_EQ(Form1->Edit3->Text(), u"secrets");
+    // The first lines typed, before the switch gave up: the login, and the
+    // next lines taken for logins and passwords.
+    const std::vector<std::string> lines = sim.Lines();
+    ASSERT_GE(lines.size(), 6u);
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 6),
+              (std::vector<std::string>{"admin", "secrets", "config", "vlan 2", "vlan 3",
+                                        "interface gi1"}));
+
+    Form1->Edit3->SetText(u"");
+    testing::Type(*Form1->Edit3, u"secret");
+    ModalBoxAcceptor again;
+    Form1->Button1->Click();
+    EXPECT_EQ(Texts(again), QStringList({"Please watting few minute!", "Setup Complete!"}));
+    EXPECT_EQ(FirstLineOfSettings(), "1\r");
+    EXPECT_TRUE(
+        QTest::qWaitFor([] { return QApplication::activeWindow() == &WidgetOf(*Form2); }, 5000));
+    EXPECT_EQ(sim.Connections(), 2u);
+}
+
+// SG300-20 chosen with 12 inputs, on a switch with 10 ports: the first port
+// it lacks is named, the file stays unmarked and no diagram is shown.
+TEST_F(EndToEndTest, WrongModelNamesTheRefusedInterface) {
+    SimulatedSwitch::Options options;
+    options.cli.ports = 10;
+    SimulatedSwitch sim(options);
+    testing::HurryProvisioning();
+    testing::ChooseSetup(1, 12, 2);
+    ModalBoxAcceptor boxes;
+    Form1->Button1->Click();
+    EXPECT_EQ(Texts(boxes),
+              QStringList({"Please watting few minute!",
+                           "The switch rejected the command \"interface gi11\" with \"% Wrong "
+                           "number of parameters or invalid range, size or characters entered\", "
+                           "so it is not set up as chosen."}));
+    EXPECT_EQ(FirstLineOfSettings(), "0\r");
+    EXPECT_FALSE(Form2->Visible());
+    EXPECT_TRUE(Form1->Button1->Visible());
+    EXPECT_FALSE(Form1->IdTelnet1.Connected());
+    // Blind to the end: every line went out all the same.
+    EXPECT_NE(sim.ReceivedBytes().find("\r\nY\r\nconfig\r\n"), std::string::npos);
 }
 
 TEST_F(EndToEndTest, SwitchThatLogsOutMidwayIsReportedNotCompleted) {

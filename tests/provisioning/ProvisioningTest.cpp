@@ -39,6 +39,10 @@ class RecordingHost final : public ProvisioningHost {
             throw Exception(u"Socket Error # 10061\r\nConnection refused.");
         connected = true;
     }
+    std::u16string_view ReadAnswers() override {
+        calls.push_back("read answers after " + std::to_string(lines.size()) + " lines");
+        return answers;
+    }
     void SendCh(char16_t ch) override {
         ++sent;
         characters.push_back(ch);
@@ -70,6 +74,7 @@ class RecordingHost final : public ProvisioningHost {
     int closeAfterChars = -1;
     int sent = 0;
     std::function<void()> onNotice;
+    std::u16string answers;  // what the switch said
     std::vector<std::string> calls;
     std::u16string characters;
     std::u16string current;
@@ -102,7 +107,7 @@ TEST_F(ProvisioningTest, TypesTheExampleLineForLineWithItsPauses) {
     RecordingHost host;
     std::vector<std::string> firstLineAtEachNotice;
     host.onNotice = [&] { firstLineAtEachNotice.push_back(FirstLineOfSettings()); };
-    RunProvisioning(host, host.Sleep());
+    RunProvisioningScript(host, host.Sleep());
 
     const std::vector<std::u16string> expected = {u"admin",
                                                   u"secret",
@@ -128,9 +133,11 @@ TEST_F(ProvisioningTest, TypesTheExampleLineForLineWithItsPauses) {
     const std::vector<std::pair<std::size_t, long long>> pauses = {
         {0, 1000}, {11, 500}, {13, 500}, {15, 500}, {18, 500}, {19, 5000}};
     EXPECT_EQ(host.pauses, pauses);
-    EXPECT_EQ(host.calls, (std::vector<std::string>{
-                              "controller view", "notice Please watting few minute!",
-                              "connect 192.168.1.254:23", "notice Setup Complete!", "diagram"}));
+    // The answers are read once, after the last line and before the box.
+    EXPECT_EQ(host.calls,
+              (std::vector<std::string>{"controller view", "notice Please watting few minute!",
+                                        "connect 192.168.1.254:23", "read answers after 20 lines",
+                                        "notice Setup Complete!", "diagram"}));
     // Marked only once the operator has closed "Setup Complete!".
     EXPECT_EQ(firstLineAtEachNotice, (std::vector<std::string>{"0\r", "0\r"}));
     EXPECT_EQ(FirstLineOfSettings(), "1\r");
@@ -145,7 +152,7 @@ TEST_F(ProvisioningTest, LineCountsAndPausesFollowTheCounts) {
         SCOPED_TRACE(std::to_string(c.inputs) + " x " + std::to_string(c.outputs));
         WriteSettings(c.inputs, c.outputs);
         RecordingHost host;
-        RunProvisioning(host, host.Sleep());
+        RunProvisioningScript(host, host.Sleep());
         ASSERT_EQ(host.lines.size(), 8u + 3u * c.inputs + 2u * c.outputs);
         EXPECT_EQ(host.TotalPause(), 6500 + 500 * c.outputs);
         const std::size_t firstOutput = 3 + 3 * c.inputs;
@@ -174,7 +181,7 @@ TEST_F(ProvisioningTest, DoesNothingWhileConnected) {
     WriteSettings(2, 2);
     RecordingHost host;
     host.connected = true;
-    RunProvisioning(host, host.Sleep());
+    RunProvisioningScript(host, host.Sleep());
     EXPECT_TRUE(host.calls.empty());
     EXPECT_TRUE(host.characters.empty());
     EXPECT_EQ(FirstLineOfSettings(), "0\r");
@@ -185,25 +192,64 @@ TEST_F(ProvisioningTest, CountsBeyondTheTablesAreRefusedBeforeConnecting) {
         SCOPED_TRACE(std::to_string(inputs) + " x " + std::to_string(outputs));
         WriteSettings(inputs, outputs);
         RecordingHost host;
-        EXPECT_THROW(RunProvisioning(host, host.Sleep()), Exception);
+        EXPECT_THROW(RunProvisioningScript(host, host.Sleep()), Exception);
         EXPECT_EQ(host.calls, (std::vector<std::string>{"controller view",
                                                         "notice Please watting few minute!"}));
         EXPECT_TRUE(host.characters.empty());
     }
     WriteSettings(40, 12);
     RecordingHost host;
-    EXPECT_EQ(FailureText<Exception>([&] { RunProvisioning(host, host.Sleep()); }),
+    EXPECT_EQ(FailureText<Exception>([&] { RunProvisioningScript(host, host.Sleep()); }),
               u"The setup asks for 40 input ports and 12 output ports, but the switch takes 0 "
               u"to 50 input ports and at most 51 input and output ports together");
 }
 
-TEST_F(ProvisioningTest, ClosedConnectionFailsInsteadOfCompleting) {
+// The switch went away after the third line: the operator reads why, where
+// the answers that came first say it.
+TEST_F(ProvisioningTest, ClosedConnectionFailsWithTheReasonTheAnswersShow) {
+    struct Case {
+        std::u16string answers;
+        std::u16string text;
+    };
+    const Case cases[] = {
+        {u"", u"Connection Closed Gracefully."},
+        {u"\r\n\r\nUser Name:admin\r\nPassword:******\r\n\r\nUser Name:config\r\n"
+         u"authentication failed\r\n",
+         u"The switch refused the login name or password, so nothing was set up. Correct them "
+         u"and press \"Connect\" again"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(ToUtf8(c.text));
+        WriteSettings(2, 3);
+        RecordingHost host;
+        host.closeAfterChars = 20;
+        host.answers = c.answers;
+        EXPECT_EQ(FailureText<Exception>([&] { RunProvisioningScript(host, host.Sleep()); }),
+                  c.text);
+        EXPECT_EQ(host.calls.back(), "read answers after 3 lines");
+        EXPECT_EQ(FirstLineOfSettings(), "0\r");
+    }
+}
+
+// The same lines go out with the same pauses whatever the switch says; what
+// it said only decides between "Setup Complete!" and the error box.
+TEST_F(ProvisioningTest, RejectedCommandFailsTheRunAfterTheWholeScript) {
     WriteSettings(2, 3);
-    RecordingHost host;
-    host.closeAfterChars = 20;  // the switch goes away during the VLAN lines
-    EXPECT_EQ(FailureText<EIdConnClosedGracefully>([&] { RunProvisioning(host, host.Sleep()); }),
-              u"Connection Closed Gracefully.");
-    EXPECT_EQ(host.calls.back(), "connect 192.168.1.254:23");
+    RecordingHost quiet;
+    RunProvisioningScript(quiet, quiet.Sleep());
+
+    WriteSettings(2, 3);
+    RecordingHost rejecting;
+    rejecting.answers =
+        u"\r\nUser Name:admin\r\nPassword:******\r\nswitch7f3a21#config\r\n"
+        u"switch7f3a21(config)#vlan 2\r\nswitch7f3a21(config)#vlan 3\r\n% bad parameter value\r\n";
+    EXPECT_EQ(
+        FailureText<ESwitchRefusal>([&] { RunProvisioningScript(rejecting, rejecting.Sleep()); }),
+        u"The switch rejected the command \"vlan 3\" with \"% bad parameter value\", so it is "
+        u"not set up as chosen");
+    EXPECT_EQ(rejecting.characters, quiet.characters);
+    EXPECT_EQ(rejecting.pauses, quiet.pauses);
+    EXPECT_EQ(rejecting.calls.back(), "read answers after 20 lines");
     EXPECT_EQ(FirstLineOfSettings(), "0\r");
 }
 
@@ -211,14 +257,14 @@ TEST_F(ProvisioningTest, FailuresBeforeTypingLeaveTheFileUnmarked) {
     WriteSettings(2, 3);
     RecordingHost refused;
     refused.refuse = true;
-    EXPECT_THROW(RunProvisioning(refused, refused.Sleep()), Exception);
+    EXPECT_THROW(RunProvisioningScript(refused, refused.Sleep()), Exception);
     EXPECT_TRUE(refused.characters.empty());
     EXPECT_EQ(refused.calls.front(), "controller view");
     EXPECT_EQ(FirstLineOfSettings(), "0\r");
 
     std::ofstream(kSettingsFileName, std::ios::binary) << "0\r\nSG300-10\r\nabc\r\n";
     RecordingHost unreadable;
-    EXPECT_THROW(RunProvisioning(unreadable, unreadable.Sleep()), EConvertError);
+    EXPECT_THROW(RunProvisioningScript(unreadable, unreadable.Sleep()), EConvertError);
     EXPECT_EQ(unreadable.calls.size(), 2u);  // no connect
 }
 

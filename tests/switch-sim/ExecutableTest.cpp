@@ -116,12 +116,16 @@ class SwitchProcess final {
 
 TEST(SwitchExecutableTest, ListensWhereToldRecordsToAFileAndEndsOnSigterm) {
     const std::string record = ::testing::TempDir() + "switch-sim-record.txt";
-    SwitchProcess sim(
-        {"--address", "127.0.0.1", "--port", "0", "--profile", "silent", "--record", record});
+    SwitchProcess sim({"--address", "127.0.0.1", "--port", "0", "--profile", "silent", "--record",
+                       record, "--user", "operator", "--privilege", "1", "--model", "SG300-10",
+                       "--firmware", "newer", "--erase-line"});
     std::smatch where;
-    const std::string said = sim.ReadUntil("\n");
+    const std::string said = sim.ReadUntil("privilege 1\n");
     ASSERT_TRUE(std::regex_search(
         said, where, std::regex(R"(listening on 127\.0\.0\.1:(\d+), profile silent\n)")))
+        << said;
+    EXPECT_NE(said.find("switch7f3a21, 10 ports, account \"operator\" with privilege 1\n"),
+              std::string::npos)
         << said;
     {
         RawClient client(static_cast<std::uint16_t>(std::stoi(where[1])));
@@ -143,8 +147,12 @@ TEST(SwitchExecutableTest, ListensWhereToldRecordsToAFileAndEndsOnSigterm) {
 }
 
 TEST(SwitchExecutableTest, RefusesUnknownOptions) {
-    for (const std::vector<std::string>& options :
-         {std::vector<std::string>{"--profile", "chatty"}, {"--port", "65536"}, {"--verbose"}}) {
+    for (const std::vector<std::string>& options : {std::vector<std::string>{"--profile", "chatty"},
+                                                    {"--port", "65536"},
+                                                    {"--verbose"},
+                                                    {"--model", "SG300-30"},
+                                                    {"--privilege", "16"},
+                                                    {"--firmware", "newest"}}) {
         SwitchProcess sim(options);
         EXPECT_EQ(sim.End(0), 2) << options[0];
     }

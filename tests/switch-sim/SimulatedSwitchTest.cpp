@@ -110,26 +110,30 @@ TEST(SimulatedSwitchTest, TakesAScriptFromOurClientAndGetsItsRepliesOnlyOnce) {
     }
     ASSERT_TRUE(WaitFor([&] { return sim.ReceivedBytes().size() >= wire.size(); }));
     EXPECT_EQ(sim.ReceivedBytes(), wire);
+    // The line after "Y" is read once the save is over.
+    ASSERT_TRUE(WaitFor([&] { return sim.Lines().size() >= script.size(); }));
     EXPECT_EQ(sim.Lines(), script);
 
     // Now the deliveries run: the client answers the opening and shows all
     // the switch said.
     ASSERT_TRUE(PumpUntil([&] {
         return sim.ReceivedBytes().size() >= wire.size() + kClientAnswers.size() &&
-               shown.ends_with(u"switch#config\r\nswitch(config)#");
+               shown.ends_with(u"switch7f3a21#config\r\nswitch7f3a21(config)#");
     }));
     EXPECT_EQ(sim.TerminalType(), "dumb");
 
     const std::string text(shown.begin(), shown.end());
     const std::string question(SwitchCli::OverwriteQuestion);
-    for (const char* expected :
-         {"User Name:", "Password:", "switch(config)#vlan 2", "switch(config-if)#interface gi2",
-          "switch#copy running-config startup-config\r\n"})
+    for (const char* expected : {"User Name:", "Password:******", "switch7f3a21(config)#vlan 2",
+                                 "switch7f3a21(config-if)#interface gi2",
+                                 "switch7f3a21#copy running-config startup-config\r\n"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " in:\n" << text;
     EXPECT_NE(text.find("startup-config\r\n" + question + "Y\r\n"), std::string::npos)
         << "no overwrite question before the answer:\n"
         << text;
-    EXPECT_TRUE(text.ends_with("switch#config\r\nswitch(config)#")) << text;
+    EXPECT_TRUE(
+        text.ends_with("Y\r\nCopy succeeded\r\nswitch7f3a21#config\r\nswitch7f3a21(config)#"))
+        << text;
 
     // Once it knows the peer speaks Telnet, our client ends a line with a
     // bare CR, and the switch still takes it as a line. The line's echo comes

@@ -211,5 +211,27 @@ TEST_F(SetupChoicesTest, ShortSettingsFileStopsTheSetupViewWithOneBox) {
     EXPECT_EQ(Form1->Label15->Caption(), u"Matrix Controller");  // the view was not switched
 }
 
+// A run that fails, here before it connects, shows its box over the
+// controller view and then the setup view again, for the next try.
+TEST_F(SetupChoicesTest, FailedRunShowsTheSetupViewAgainOnceItsBoxIsClosed) {
+    PickEntry(*Form1->Probox, 3);
+    MatrixSetup.InputCount = 51;  // more than the switch takes
+    MatrixSetup.OutputCount = 0;
+    Form1->Edit1->SetText(u"10.1.2.3");
+    const auto boxes = testing::AcceptBoxes();
+    Form1->Button1->Click();
+    ASSERT_TRUE(testing::WaitFor([&] { return boxes->Texts().size() == 2; }));
+    testing::Drain();
+    EXPECT_EQ(
+        boxes->Texts(),
+        Texts({u"Please watting few minute!",
+               u"The setup asks for 51 input ports and 0 output ports, but the switch "
+               u"takes 0 to 50 input ports and at most 51 input and output ports together."}));
+    EXPECT_EQ(Form1->Label15->Caption(), u"N x M Matrix Setup");
+    EXPECT_TRUE(Form1->Button1->Visible());
+    EXPECT_EQ(Form1->Edit1->Text(), u"10.1.2.3");
+    EXPECT_FALSE(Form2->Visible());
+}
+
 }  // namespace
 }  // namespace vindel

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Vindel.exe from start to "Close" under wine, against the simulated switch:
-# the operator's choices typed into the real window (xdotool), both boxes,
-# the bytes on the wire and their pauses, Vindel.ini, the diagram window's
-# texts, and exit code 0.
+# Vindel.exe from start to "Close" under wine, against the simulated switch
+# (an SG300-10): the operator's choices typed into the real window (xdotool);
+# a run for a model with more ports than the switch, which names the port it
+# refused; a run with a wrong password, which says the login was refused;
+# then the corrected run: both boxes, the bytes on the wire and their pauses,
+# Vindel.ini, the diagram window's texts, and exit code 0.
 #
 #   end-to-end.sh SOURCE_DIR BUILD_DIR Vindel.exe window-texts.exe
 #
@@ -68,13 +70,15 @@ wait_for() {
 
 windows() { "$VINDEL_WINE" "$texts_program" 2>/dev/null | tr -d '\r'; }
 box_shown() { windows | grep -q '^window #32770 '; }
-# The box's text, without its button.
-box_text() { windows | sed -n '/^window #32770 /,/^window /p' | grep -v '^window\|^  Button ' | sed 's/^  [^ ]* //'; }
+# The box's text, without its button and the error box's icon (a Static
+# with no text).
+box_text() { windows | sed -n '/^window #32770 /,/^window /p' | grep -v '^window\|^  Button ' | sed 's/^  [^ ]* //' | sed '/^$/d'; }
 no_box() { ! box_shown; }
 form2_shown() { windows | grep -q '^window VindelForm owned Vindel'; }
+setup_view() { windows | grep -qx '  Label N x M Matrix Setup'; }
 
 cp "$program" "$work/Vindel.exe"
-"$sim" --record "$work/record" --transcript "$work/transcript" &
+"$sim" --model SG300-10 --record "$work/record" --transcript "$work/transcript" &
 sim_pid=$!
 
 started=$(date +%s%N)
@@ -86,14 +90,33 @@ wait_for "the main window" 600 find_main
 echo "main window after $(( ($(date +%s%N) - started) / 1000000 )) ms"
 xdotool windowactivate --sync "$main_window"
 
-# The focus starts in the first box of the tab order, Input Ports; the model
-# box is the last. The boxes complete what is typed.
+# Clicks into a control of the main window at its designed place (x y), and
+# selects its text.
+click_into() {
+  xdotool mousemove --window "$main_window" "$1" "$2" click 1
+  sleep 0.3
+  xdotool key --delay 100 Home shift+End
+}
+connect() { xdotool mousemove --window "$main_window" 446 641 click 1; }
+# Both boxes of a run, the second one's text in $second_box.
+run_boxes() {
+  wait_for "the first box" 150 box_shown
+  first_box="$(box_text)"
+  xdotool key Return
+  wait_for "the first box to close" 150 no_box
+  wait_for "the second box" 300 box_shown
+  second_box="$(box_text)"
+}
+
+# The first run: SG300-20 with 12 inputs and one output, on a switch with
+# 10 ports. The focus starts in the first box of the tab order, Input Ports;
+# the model box is the last. The boxes complete what is typed.
 xdotool key --delay 100 shift+Tab
-xdotool type --delay 60 'SG300-10'
+xdotool type --delay 60 'SG300-20'
 xdotool key --delay 100 Tab
-xdotool type --delay 60 '2'
+xdotool type --delay 60 '12'
 xdotool key --delay 100 Tab
-xdotool type --delay 60 '3'
+xdotool type --delay 60 '1'
 xdotool key --delay 100 Tab Tab ctrl+a
 xdotool type --delay 60 '127.0.0.1'
 xdotool key --delay 100 Tab
@@ -102,13 +125,37 @@ xdotool key --delay 100 Tab
 xdotool type --delay 60 'secret'
 # Back to Connect, and press it.
 xdotool key --delay 100 shift+Tab shift+Tab shift+Tab space
-
-wait_for "the first box" 150 box_shown
-first_box="$(box_text)"
+run_boxes
+wrong_model_box="$second_box"
+wrong_model_form2="$(form2_shown && echo shown || echo hidden)"
 xdotool key Return
-wait_for "the first box to close" 150 no_box
-wait_for "the second box" 300 box_shown
-second_box="$(box_text)"
+wait_for "the setup view after the refused port" 150 setup_view
+first_line_after_wrong_model="$(head -1 "$work/Vindel.ini" | tr -d '\r')"
+
+# The second run: the right model and counts, a wrong password.
+click_into 302 105
+xdotool type --delay 60 'SG300-10'
+click_into 196 189
+xdotool type --delay 60 '2'
+click_into 197 237
+xdotool type --delay 60 '3'
+click_into 229 600
+xdotool key ctrl+a
+xdotool type --delay 60 'secrets'
+connect
+run_boxes
+wrong_password_box="$second_box"
+wrong_password_form2="$(form2_shown && echo shown || echo hidden)"
+first_line_after_wrong_password="$(head -1 "$work/Vindel.ini" | tr -d '\r')"
+xdotool key Return
+wait_for "the setup view after the refused login" 150 setup_view
+
+# The password corrected, Connect again: this run completes.
+click_into 229 600
+xdotool key ctrl+a
+xdotool type --delay 60 'secret'
+connect
+run_boxes
 first_line_with_box_open="$(head -1 "$work/Vindel.ini" | tr -d '\r')"
 xdotool key Return
 wait_for "the diagram window" 150 form2_shown
@@ -133,6 +180,14 @@ check() {
     status=1
   fi
 }
+refused_port='The switch rejected the command "interface gi11" with "% Wrong number of parameters or invalid range, size or characters entered", so it is not set up as chosen.'
+refused_login='The switch refused the login name or password, so nothing was set up. Correct them and press "Connect" again.'
+check '[ "$wrong_model_box" = "$refused_port" ]' "the wrong model's box: $wrong_model_box"
+check '[ "$wrong_model_form2" = hidden ]' "the diagram window after the wrong model"
+check '[ "$first_line_after_wrong_model" = 0 ]' "Vindel.ini after the wrong model: $first_line_after_wrong_model"
+check '[ "$wrong_password_box" = "$refused_login" ]' "the wrong password's box: $wrong_password_box"
+check '[ "$wrong_password_form2" = hidden ]' "the diagram window after the wrong password"
+check '[ "$first_line_after_wrong_password" = 0 ]' "Vindel.ini after the wrong password: $first_line_after_wrong_password"
 check '[ "$first_box" = "Please watting few minute!" ]' "first box: $first_box"
 check '[ "$second_box" = "Setup Complete!" ]' "second box: $second_box"
 check '[ "$first_line_with_box_open" = 0 ]' "Vindel.ini while the last box was open: $first_line_with_box_open"
@@ -142,16 +197,25 @@ check '[ "$(cat "$work/exit-code")" = 0 ]' "exit code $(cat "$work/exit-code")"
 for text in SG300-10 'Ports 2' 'Ports 3' 'Ports 5' 'Port G10'; do
   check 'grep -qx "  [^ ]* $text" <<<"$form2_texts"' "the diagram window shows no \"$text\": $form2_texts"
 done
-# The wire: the script line by line, CR LF each, the negotiation replies only
-# after it; the login a second after the connect and the last line after all
-# the pauses (1 s, 0.5 s per output, 0.5 s, 5 s).
+# The wire of the last run (the third connection): the script line by line,
+# CR LF each, the negotiation replies only after it; the login a second after
+# the connect and the last line after all the pauses (1 s, 0.5 s per output,
+# 0.5 s, 5 s).
 python3 - "$work/record" <<'PY' || status=1
 import sys
 reads = []
+connections = 0
 for line in open(sys.argv[1]):
+    if line.startswith("# connection"):
+        connections += 1
+        reads = []
+        continue
     fields = line.split()
     if len(fields) >= 2 and not line.startswith("#"):
         reads.append((int(fields[0]), bytes.fromhex("".join(fields[1:]))))
+if connections != 3:
+    print("FAILED: %d connections instead of 3" % connections, file=sys.stderr)
+    sys.exit(1)
 script = "".join(l + "\r\n" for l in [
     "admin", "secret", "config", "vlan 2", "vlan 3",
     "interface gi1", "switchport trunk native vlan 2",

@@ -209,7 +209,7 @@ bool SimulatedSwitch::Serve(UniqueFd client) {
     const Ms delay = options_.profile == SwitchProfile::Slow ? options_.slow_delay : Ms(0);
     TelnetCommandFilter filter;
     OptionNegotiator negotiator;
-    SwitchCli cli;
+    SwitchCli cli(options_.cli);
 
     // What is to be sent and from when on: the slow profile's delay is kept
     // for each answer on its own, and reading goes on meanwhile, so the
@@ -228,6 +228,13 @@ bool SimulatedSwitch::Serve(UniqueFd client) {
     schedule(connected_at, cli.Start());
 
     std::optional<Clock::time_point> close_at;  // set once logged out and all is sent
+    // When the command line's save is over; the far future while it saves nothing.
+    constexpr Clock::time_point kNotSaving = Clock::time_point::max();
+    Clock::time_point saved_at = kNotSaving;
+    const auto take_lines = [this](const std::vector<std::string>& lines) {
+        const std::lock_guard lock(mutex_);
+        lines_.insert(lines_.end(), lines.begin(), lines.end());
+    };
     for (;;) {
         if (reset_requested_.exchange(false)) {
             // Closed with a zero linger time: the client gets a RST.
@@ -237,6 +244,14 @@ bool SimulatedSwitch::Serve(UniqueFd client) {
             const std::lock_guard lock(mutex_);
             ++resets_;
             return true;
+        }
+        if (saved_at != kNotSaving && Clock::now() >= saved_at) {
+            SwitchCli::Output out = cli.FinishSave(negotiator.Echoes());
+            schedule(saved_at, std::move(out.reply));
+            take_lines(out.lines);
+            saved_at = cli.CurrentMode() == SwitchCli::Mode::Saving
+                           ? Clock::now() + SwitchCli::SaveTime
+                           : kNotSaving;
         }
         while (!scheduled.empty() && scheduled.front().at <= Clock::now()) {
             unsent += scheduled.front().bytes;
@@ -261,6 +276,8 @@ bool SimulatedSwitch::Serve(UniqueFd client) {
             timeout = MsUntil(*close_at);
         else if (!scheduled.empty())
             timeout = MsUntil(scheduled.front().at);
+        if (saved_at != kNotSaving && (timeout < 0 || MsUntil(saved_at) < timeout))
+            timeout = MsUntil(saved_at);
         bool ready = false;
         if (!Wait(fd, !unsent.empty(), timeout, ready))
             return false;
@@ -283,13 +300,15 @@ bool SimulatedSwitch::Serve(UniqueFd client) {
             SwitchCli::Output out = cli.Feed(filtered.text, negotiator.Echoes());
             schedule(chunk.at, std::move(out.reply));
             lines = std::move(out.lines);
+            if (cli.CurrentMode() == SwitchCli::Mode::Saving && saved_at == kNotSaving)
+                saved_at = chunk.at + SwitchCli::SaveTime;
         }
         {
             const std::lock_guard lock(mutex_);
             record_.push_back(chunk);
-            lines_.insert(lines_.end(), lines.begin(), lines.end());
             terminal_type_ = negotiator.TerminalType();
         }
+        take_lines(lines);
         if (options_.on_received)
             options_.on_received(chunk);
     }

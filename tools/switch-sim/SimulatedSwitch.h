@@ -11,15 +11,16 @@
 #include <vector>
 
 #include "ReceivedChunk.h"
+#include "SwitchCli.h"
 #include "SwitchProfile.h"
 #include "UniqueFd.h"
 
 namespace vindel {
 
 // A Telnet server that plays an SG300-series switch well enough for Vindel to
-// provision it: the profile's negotiation, the login prompts, the command
-// modes and the save question (see SwitchCli). It serves one connection at a
-// time on a thread of its own and records every byte it receives.
+// provision it: the profile's negotiation, and the command line of SwitchCli
+// (the account and its login, the prompts, the model's ports, the save). It serves one connection
+// at a time on a thread of its own and records every byte it receives.
 //
 //   SimulatedSwitch sim({.port = 0});        // listening when this returns
 //   client.Port = sim.Port();  ...
@@ -35,6 +36,8 @@ class SimulatedSwitch final {
         SwitchProfile profile = SwitchProfile::Negotiating;
         // How long the slow profile holds back everything it sends.
         std::chrono::milliseconds slow_delay{300};
+        // The account, the model, the host name and the firmware's ways.
+        SwitchCli::Options cli;
         // Called on the switch's thread with each chunk, once it is recorded.
         std::function<void(const ReceivedChunk&)> on_received;
     };

@@ -21,14 +21,24 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: vindel-switch-sim [--address A.B.C.D] [--port N] [--profile P] [--record FILE]\n"
-    "                         [--transcript FILE]\n"
+    "                         [--transcript FILE] [--user NAME] [--password TEXT]\n"
+    "                         [--privilege N] [--model M] [--firmware F] [--erase-line]\n"
     "  --address  IPv4 address to listen on (default 127.0.0.1)\n"
     "  --port     TCP port (default 23; 0 lets the system pick one)\n"
     "  --profile  silent, negotiating (default) or slow\n"
     "  --record   write every received byte to FILE, one line per read:\n"
     "             milliseconds since the connect, then the bytes in hex\n"
     "  --transcript  on stopping, write what was received to FILE for a\n"
-    "             person to read, the password masked\n";
+    "             person to read, the password masked\n"
+    "  --user, --password  the account the switch lets in (default admin,\n"
+    "             secret); three wrong tries end the connection\n"
+    "  --privilege  the account's level, 1 to 15 (default 15); below 15 it\n"
+    "             may not configure\n"
+    "  --model    SG300-10, SG300-20, SG300-28 or SG300-52 (default): the\n"
+    "             ports the switch has\n"
+    "  --firmware  older (default) answers the save with \"Copy succeeded\",\n"
+    "             newer with its log lines\n"
+    "  --erase-line  an erase-line escape (ESC [ K) before each prompt\n";
 
 struct Arguments {
     vindel::SimulatedSwitch::Options options;
@@ -40,6 +50,10 @@ std::optional<Arguments> Parse(int argc, char** argv) {
     Arguments args;
     for (int i = 1; i < argc; ++i) {
         const std::string_view name = argv[i];
+        if (name == "--erase-line") {
+            args.options.cli.erase_line = true;
+            continue;
+        }
         if (name == "--help" || name == "-h" || i + 1 >= argc)
             return std::nullopt;
         const std::string_view value = argv[++i];
@@ -60,6 +74,28 @@ std::optional<Arguments> Parse(int argc, char** argv) {
             args.record = value;
         } else if (name == "--transcript") {
             args.transcript = value;
+        } else if (name == "--user") {
+            args.options.cli.user = value;
+        } else if (name == "--password") {
+            args.options.cli.password = value;
+        } else if (name == "--privilege") {
+            int level = 0;
+            const auto [end, error] = std::from_chars(value.begin(), value.end(), level);
+            if (error != std::errc() || end != value.end() || level < 1 || level > 15)
+                return std::nullopt;
+            args.options.cli.privilege = level;
+        } else if (name == "--model") {
+            const std::optional<int> ports = vindel::SwitchCli::ModelPorts(value);
+            if (!ports)
+                return std::nullopt;
+            args.options.cli.ports = *ports;
+        } else if (name == "--firmware") {
+            if (value == "older")
+                args.options.cli.save_reply = vindel::SwitchCli::SaveReply::CopySucceeded;
+            else if (value == "newer")
+                args.options.cli.save_reply = vindel::SwitchCli::SaveReply::LogLines;
+            else
+                return std::nullopt;
         } else {
             return std::nullopt;
         }
@@ -92,8 +128,12 @@ int main(int argc, char** argv) {
             };
         }
         vindel::SimulatedSwitch sim(args->options);
+        const vindel::SwitchCli::Options& cli = args->options.cli;
         std::cout << "vindel-switch-sim: listening on " << sim.Address() << ':' << sim.Port()
                   << ", profile " << vindel::SwitchProfileName(sim.Profile()) << std::endl;
+        std::cout << "vindel-switch-sim: " << cli.hostname << ", " << cli.ports
+                  << " ports, account \"" << cli.user << "\" with privilege " << cli.privilege
+                  << std::endl;
         int signal = 0;
         sigwait(&stop_signals, &signal);
         sim.Stop();
