@@ -28,6 +28,9 @@ void PickEntry(ComboBox& box, int row);
 bool ClickInto(Control& control);
 bool HasFocus(const Control& control);
 
+// Asks the window to close as its close box does, through the window system.
+void CloseFromWindowSystem(TForm& window);
+
 // Types the text into a control, key by key, wherever its cursor is.
 void Type(Control& control, std::u16string_view text);
 enum class Key { Backspace, End, Return, Tab, SelectAll };

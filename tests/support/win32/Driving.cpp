@@ -30,6 +30,12 @@ bool Activate(TForm& window) {
     return BringToFront(toolkit, form) && WaitFor([&] { return toolkit.ActiveForm() == wanted; });
 }
 
+void CloseFromWindowSystem(TForm& window) {
+    // The close box: the system command, which the window turns into
+    // WM_CLOSE.
+    ::SendMessageW(HandleOf(window), WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
 void PickEntry(ComboBox& combo, int row) {
     const auto& box = dynamic_cast<win32::ComboBox&>(combo);
     if (row < 0 || row >= static_cast<int>(box.Entries().size())) {
