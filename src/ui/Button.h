@@ -9,7 +9,7 @@
 namespace vindel {
 
 // A push button.
-class Button : public Control {
+class Button : public virtual Control {
   public:
     virtual std::u16string Caption() const = 0;
 

@@ -24,7 +24,7 @@ namespace vindel {
 // - leaving the box or pressing Return neither selects an entry nor raises
 //   the change, even when the text equals an entry;
 // - refilling the entries from code raises nothing and keeps the text shown.
-class ComboBox : public Control {
+class ComboBox : public virtual Control {
   public:
     // Replaces the entries; no entry is selected afterwards.
     virtual void Refill(std::span<const std::u16string> entries) = 0;

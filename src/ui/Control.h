@@ -15,7 +15,10 @@ struct Bounds final {
 
 // What every control of a window has, whatever toolkit draws it. The
 // windows' code sees their controls only through this and the interfaces
-// derived from it (Label, Picture, ComboBox, EditBox, Button).
+// derived from it (Label, Picture, ComboBox, EditBox, Button). A toolkit's
+// control implements one of those, and may share the implementation of
+// this part among its controls: hence the interfaces derive from it
+// virtually.
 class Control {
   public:
     virtual ~Control() = default;

@@ -8,6 +8,6 @@ namespace vindel {
 
 // A one-line edit box. The settings file reads and fills it as a TextField.
 // A password box (ControlKind::PasswordBox) shows one "*" per character.
-class EditBox : public Control, public TextField {};
+class EditBox : public virtual Control, public TextField {};
 
 }  // namespace vindel

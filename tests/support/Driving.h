@@ -13,7 +13,8 @@
 #include "ui/TForm.h"
 
 // What the window tests do to the real windows, as the operator does it,
-// whatever the toolkit: each toolkit's test support implements these (qt/).
+// whatever the toolkit: each toolkit's test support implements these (qt/,
+// win32/).
 namespace vindel::testing {
 
 // Shows a window, makes it the program's active window and waits until the
@@ -27,6 +28,9 @@ void PickEntry(ComboBox& box, int row);
 // focus there, and waits until it has the focus.
 bool ClickInto(Control& control);
 bool HasFocus(const Control& control);
+
+// Asks the window to close as its close box does, through the window system.
+void CloseFromWindowSystem(TForm& window);
 
 // Types the text into a control, key by key, wherever its cursor is.
 void Type(Control& control, std::u16string_view text);

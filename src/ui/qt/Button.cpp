@@ -8,7 +8,7 @@
 
 namespace vindel::qt {
 
-TButton::TButton(QWidget* parent, const ControlDescription& description)
+Button::Button(QWidget* parent, const ControlDescription& description)
     : QPushButton(ToQString(description.text), parent) {
     setObjectName(ToQString(description.name));
     const Bounds& bounds = description.bounds;
@@ -20,11 +20,11 @@ TButton::TButton(QWidget* parent, const ControlDescription& description)
     });
 }
 
-bool TButton::Visible() const {
+bool Button::Visible() const {
     return VisibleInForm(*this);
 }
 
-Bounds TButton::Geometry() const {
+Bounds Button::Geometry() const {
     return GeometryOf(*this);
 }
 

@@ -10,11 +10,11 @@
 namespace vindel::qt {
 
 // A push button.
-class TButton final : public QPushButton, public Button {
+class Button final : public QPushButton, public vindel::Button {
     Q_OBJECT
 
   public:
-    TButton(QWidget* parent, const ControlDescription& description);
+    Button(QWidget* parent, const ControlDescription& description);
 
     bool Visible() const override;
     void SetVisible(bool visible) override { setVisible(visible); }

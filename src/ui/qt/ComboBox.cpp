@@ -11,7 +11,7 @@
 
 namespace vindel::qt {
 
-TComboBox::TComboBox(QWidget* parent, const ControlDescription& description) : QComboBox(parent) {
+ComboBox::ComboBox(QWidget* parent, const ControlDescription& description) : QComboBox(parent) {
     setObjectName(ToQString(description.name));
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
@@ -25,24 +25,24 @@ TComboBox::TComboBox(QWidget* parent, const ControlDescription& description) : Q
     disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
     // The edit box reports an edit before it reports the new text and
     // selection, so shown_text_ still holds the text before the edit then.
-    connect(lineEdit(), &QLineEdit::textChanged, this, &TComboBox::RememberShownText);
-    connect(lineEdit(), &QLineEdit::selectionChanged, this, &TComboBox::RememberShownText);
-    connect(lineEdit(), &QLineEdit::textEdited, this, &TComboBox::OnTextEdited);
-    connect(this, &QComboBox::activated, this, &TComboBox::RaiseChange);
+    connect(lineEdit(), &QLineEdit::textChanged, this, &ComboBox::RememberShownText);
+    connect(lineEdit(), &QLineEdit::selectionChanged, this, &ComboBox::RememberShownText);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &ComboBox::OnTextEdited);
+    connect(this, &QComboBox::activated, this, &ComboBox::RaiseChange);
     const Bounds& bounds = description.bounds;
     setGeometry(bounds.left, bounds.top, bounds.width, bounds.height);
     SetFont(*this, ControlFont(description.font), Colour(description.colour));
 }
 
-bool TComboBox::Visible() const {
+bool ComboBox::Visible() const {
     return VisibleInForm(*this);
 }
 
-Bounds TComboBox::Geometry() const {
+Bounds ComboBox::Geometry() const {
     return GeometryOf(*this);
 }
 
-void TComboBox::Refill(std::span<const std::u16string> entries) {
+void ComboBox::Refill(std::span<const std::u16string> entries) {
     const QSignalBlocker blocker(this);
     const QString text = currentText();
     clear();
@@ -51,7 +51,7 @@ void TComboBox::Refill(std::span<const std::u16string> entries) {
     ShowTextWithoutSelection(text, static_cast<int>(text.size()));
 }
 
-std::vector<std::u16string> TComboBox::Entries() const {
+std::vector<std::u16string> ComboBox::Entries() const {
     std::vector<std::u16string> entries;
     entries.reserve(static_cast<std::size_t>(count()));
     for (int i = 0; i < count(); ++i)
@@ -59,7 +59,7 @@ std::vector<std::u16string> TComboBox::Entries() const {
     return entries;
 }
 
-void TComboBox::OnTextEdited(const QString& text) {
+void ComboBox::OnTextEdited(const QString& text) {
     // A deletion cuts the text back: the new text begins the old one, is
     // shorter, and adds nothing to what was left unselected of it. So
     // deleting the completed part of an entry completes nothing, while "s",
@@ -90,17 +90,17 @@ void TComboBox::OnTextEdited(const QString& text) {
     RaiseChange();
 }
 
-void TComboBox::RaiseChange() {
+void ComboBox::RaiseChange() {
     if (on_change_)
         RunGuarded(on_change_);
 }
 
-void TComboBox::RememberShownText() {
+void ComboBox::RememberShownText() {
     shown_text_ = lineEdit()->text();
     selected_length_ = lineEdit()->selectionLength();
 }
 
-void TComboBox::ShowTextWithoutSelection(const QString& text, int cursor) {
+void ComboBox::ShowTextWithoutSelection(const QString& text, int cursor) {
     const QSignalBlocker blocker(this);
     // On an editable box, dropping the selection also empties the text.
     setCurrentIndex(-1);

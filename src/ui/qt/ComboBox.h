@@ -13,11 +13,11 @@ namespace vindel::qt {
 // An editable drop-down box with the behaviour of ComboBox, on a QComboBox,
 // whose own completion, and whose selection of an entry equal to the text
 // on leaving the box or on Return, are replaced by ours.
-class TComboBox final : public QComboBox, public ComboBox {
+class ComboBox final : public QComboBox, public vindel::ComboBox {
     Q_OBJECT
 
   public:
-    TComboBox(QWidget* parent, const ControlDescription& description);
+    ComboBox(QWidget* parent, const ControlDescription& description);
 
     bool Visible() const override;
     void SetVisible(bool visible) override { setVisible(visible); }

@@ -9,7 +9,7 @@
 
 namespace vindel::qt {
 
-TLabel::TLabel(QWidget* parent, const ControlDescription& description) : QLabel(parent) {
+Label::Label(QWidget* parent, const ControlDescription& description) : QLabel(parent) {
     setObjectName(ToQString(description.name));
     SetFont(*this, ControlFont(description.font), Colour(description.colour));
     setAttribute(Qt::WA_TranslucentBackground);
@@ -20,21 +20,21 @@ TLabel::TLabel(QWidget* parent, const ControlDescription& description) : QLabel(
     SetCaption(std::u16string(description.text));
 }
 
-bool TLabel::Visible() const {
+bool Label::Visible() const {
     return VisibleInForm(*this);
 }
 
-Bounds TLabel::Geometry() const {
+Bounds Label::Geometry() const {
     return GeometryOf(*this);
 }
 
-void TLabel::SetCaption(const std::u16string& caption) {
+void Label::SetCaption(const std::u16string& caption) {
     const QString text = ToQString(caption);
     setText(text);
     resize(MeasureText(font(), text));
 }
 
-QSize TLabel::MeasureText(const QFont& font, const QString& text) {
+QSize Label::MeasureText(const QFont& font, const QString& text) {
     const QFontMetrics metrics(font);
     return {metrics.horizontalAdvance(text.isEmpty() ? QStringLiteral(" ") : text),
             metrics.height()};

@@ -10,11 +10,11 @@ namespace vindel::qt {
 
 // A label that sizes itself to its text, its left edge staying put, and is
 // drawn without a background so that what lies under it shows through.
-class TLabel final : public QLabel, public Label {
+class Label final : public QLabel, public vindel::Label {
     Q_OBJECT
 
   public:
-    TLabel(QWidget* parent, const ControlDescription& description);
+    Label(QWidget* parent, const ControlDescription& description);
 
     bool Visible() const override;
     void SetVisible(bool visible) override { setVisible(visible); }

@@ -7,7 +7,7 @@
 
 namespace vindel::qt {
 
-TImage::TImage(QWidget* parent, const ControlDescription& description) : QLabel(parent) {
+Picture::Picture(QWidget* parent, const ControlDescription& description) : QLabel(parent) {
     setObjectName(ToQString(description.name));
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setPixmap(QPixmap(PicturePath(description.picture)));
@@ -17,11 +17,11 @@ TImage::TImage(QWidget* parent, const ControlDescription& description) : QLabel(
                                      : QRect(position, QSize(bounds.width, bounds.height)));
 }
 
-bool TImage::Visible() const {
+bool Picture::Visible() const {
     return VisibleInForm(*this);
 }
 
-Bounds TImage::Geometry() const {
+Bounds Picture::Geometry() const {
     return GeometryOf(*this);
 }
 

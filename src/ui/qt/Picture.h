@@ -11,11 +11,11 @@ namespace vindel::qt {
 // A picture at its natural size, drawn from the control's top left corner.
 // With autoSize the control takes the picture's size; otherwise the picture
 // is cut at the control's edges.
-class TImage final : public QLabel, public Picture {
+class Picture final : public QLabel, public vindel::Picture {
     Q_OBJECT
 
   public:
-    TImage(QWidget* parent, const ControlDescription& description);
+    Picture(QWidget* parent, const ControlDescription& description);
 
     bool Visible() const override;
     void SetVisible(bool visible) override { setVisible(visible); }

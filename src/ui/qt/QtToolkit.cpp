@@ -14,8 +14,7 @@
 #include <utility>
 
 #include "resources/Pictures.h"
-#include "ui/HandlerGuard.h"
-#include "ui/qt/FormWindow.h"
+#include "ui/qt/Form.h"
 #include "ui/qt/QtText.h"
 
 namespace vindel::qt {
@@ -26,9 +25,6 @@ using std::chrono::milliseconds;
 // Room in a title bar beside the caption: the window's icon and three
 // buttons, with their margins.
 constexpr int kTitleBarControlsWidth = 160;
-
-// The longest a pause sleeps without repainting.
-constexpr milliseconds kRepaintInterval(15);
 
 // Paint and window-system work only: input stays queued for the next
 // message loop.
@@ -81,15 +77,16 @@ std::u16string QtToolkit::ProgramPath() const {
     return QApplication::applicationFilePath().toStdU16String();
 }
 
-std::unique_ptr<Form> QtToolkit::MakeForm(const FormDescription& description, Form* owner) {
-    return std::make_unique<FormWindow>(*this, description, dynamic_cast<FormWindow*>(owner));
+std::unique_ptr<vindel::Form> QtToolkit::MakeForm(const FormDescription& description,
+                                                  vindel::Form* owner) {
+    return std::make_unique<Form>(*this, description, dynamic_cast<Form*>(owner));
 }
 
 void QtToolkit::RunLoop() {
     qt_.exec();
 }
 
-void QtToolkit::Terminate() {
+void QtToolkit::EndLoop() {
     // exit(), not quit(): quit() would ask the windows to close first, and the
     // main window answers a close by ending the program. Queued on the
     // toolkit, not on the application object, which outlives it: a toolkit
@@ -111,77 +108,17 @@ void QtToolkit::ShowNotice(const std::u16string& caption, const std::u16string& 
     RunModalBox(box);
 }
 
-void QtToolkit::SetWakeUpHandler(std::function<void()> handler) {
-    wake_up_handler_ = std::move(handler);
-}
-
-void QtToolkit::WakeUp() {
+void QtToolkit::PostWakeUp() {
     QMetaObject::invokeMethod(
-        this, [this] { RunWakeUp(); }, Qt::QueuedConnection);
+        this, [this] { WakeUpArrived(); }, Qt::QueuedConnection);
 }
 
-void QtToolkit::RunWakeUp() {
-    // What the switch sends waits while the script pauses; the pause wakes
-    // this again when it ends.
-    if (pausing_) {
-        wake_up_waiting_ = true;
-        return;
-    }
-    if (wake_up_handler_)
-        RunGuarded(wake_up_handler_);
-}
-
-void QtToolkit::FormActivated(FormWindow& form) {
-    if (&form == active_form_)
-        return;
-    active_form_ = &form;
-    form.RunActivation();
-}
-
-void QtToolkit::FormHidden(FormWindow& form) {
-    if (&form == active_form_)
-        active_form_ = nullptr;
-}
-
-class QtToolkit::Pausing final {
-  public:
-    explicit Pausing(QtToolkit& toolkit)
-        : toolkit_(toolkit), outermost_(!std::exchange(toolkit.pausing_, true)) {
-        if (outermost_)
-            toolkit_.qt_.installEventFilter(&toolkit_);
-    }
-    ~Pausing() {
-        if (!outermost_)
-            return;
-        toolkit_.qt_.removeEventFilter(&toolkit_);
-        toolkit_.pausing_ = false;
-        if (std::exchange(toolkit_.wake_up_waiting_, false))
-            toolkit_.WakeUp();
-    }
-    Pausing(const Pausing&) = delete;
-    Pausing& operator=(const Pausing&) = delete;
-
-  private:
-    QtToolkit& toolkit_;
-    const bool outermost_;
-};
-
-void QtToolkit::Pause(milliseconds pause) {
-    // The pause is measured from its start, so that repainting doesn't
-    // lengthen it.
-    using Clock = std::chrono::steady_clock;
-    const Pausing pausing(*this);
-    const Clock::time_point end = Clock::now() + pause;
-    do {
-        QCoreApplication::processEvents(kRepaintWork);
-        std::this_thread::sleep_for(
-            std::min<Clock::duration>(end - Clock::now(), kRepaintInterval));
-    } while (Clock::now() < end);
-}
-
-void QtToolkit::Repaint() {
-    const Pausing pausing(*this);
+void QtToolkit::PaintPending() {
     QCoreApplication::processEvents(kRepaintWork);
+}
+
+void QtToolkit::WaitForPainting(milliseconds most) {
+    std::this_thread::sleep_for(most);
 }
 
 void QtToolkit::ShowBusyCursor() {
@@ -190,16 +127,6 @@ void QtToolkit::ShowBusyCursor() {
 
 void QtToolkit::RestoreCursor() {
     QApplication::restoreOverrideCursor();
-}
-
-bool QtToolkit::eventFilter(QObject* watched, QEvent* event) {
-    // Installed only while pausing. A click on a window's close box is
-    // input, which the program doesn't take meanwhile.
-    if (event->type() == QEvent::Close && event->spontaneous()) {
-        event->ignore();
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace vindel::qt

@@ -13,11 +13,9 @@ class QApplication;
 
 namespace vindel::qt {
 
-class FormWindow;
-
 // The toolkit on Qt Widgets: the windows and controls of qt/, Qt's message
-// loop, message boxes for the error and notice boxes, and the activation
-// rule of the forms.
+// loop and message boxes for the error and notice boxes, under the rules
+// of Toolkit.
 class QtToolkit final : public QObject, public Toolkit {
     Q_OBJECT
 
@@ -27,36 +25,22 @@ class QtToolkit final : public QObject, public Toolkit {
     ~QtToolkit() override;
 
     std::u16string ProgramPath() const override;
-    std::unique_ptr<Form> MakeForm(const FormDescription& description, Form* owner) override;
+    std::unique_ptr<vindel::Form> MakeForm(const FormDescription& description,
+                                           vindel::Form* owner) override;
     void RunLoop() override;
-    void Terminate() override;
     void ShowError(const std::u16string& caption, const std::u16string& text) override;
     void ShowNotice(const std::u16string& caption, const std::u16string& text) override;
-    void SetWakeUpHandler(std::function<void()> handler) override;
-    void WakeUp() override;
-    void Pause(std::chrono::milliseconds pause) override;
-    void Repaint() override;
     void ShowBusyCursor() override;
     void RestoreCursor() override;
 
-    // Called by the forms; they decide when a form's activation handler runs.
-    void FormActivated(FormWindow& form);
-    void FormHidden(FormWindow& form);
-
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void EndLoop() override;
+    void PostWakeUp() override;
+    void PaintPending() override;
+    void WaitForPainting(std::chrono::milliseconds most) override;
 
   private:
-    // Holds the pausing rules while it lives; nests.
-    class Pausing;
-
-    void RunWakeUp();
-
     QApplication& qt_;
-    std::function<void()> wake_up_handler_;
-    FormWindow* active_form_ = nullptr;
-    bool pausing_ = false;
-    bool wake_up_waiting_ = false;
 };
 
 }  // namespace vindel::qt

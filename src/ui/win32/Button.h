@@ -4,29 +4,25 @@
 #include <functional>
 #include <string>
 
+#include "ui/Button.h"
 #include "ui/win32/Control.h"
 
 namespace vindel::win32 {
 
-struct ButtonDesign final {
-    Bounds bounds;
-    std::u16string caption;
-    Typeface typeface;
-    TextColour colour = TextColour::Black;
-};
-
 // A push button. Its text takes the system's button-text colour: a push
 // button drawn by the system has no other.
-class Button final : public Control {
+class Button final : public Control, public vindel::Button {
   public:
-    Button(Form& form, const ButtonDesign& design);
+    Button(Form& form, const ControlDescription& description);
 
-    void SetClickHandler(std::function<void()> handler) { click_handler_ = std::move(handler); }
+    std::u16string Caption() const override;
+    void SetOnClick(std::function<void()> handler) override { on_click_ = std::move(handler); }
+    void Click() override;
 
     void OnCommand(WORD code) override;
 
   private:
-    std::function<void()> click_handler_;
+    std::function<void()> on_click_;
 };
 
 }  // namespace vindel::win32

@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "common/Win32.h"
+#include "ui/HandlerGuard.h"
 #include "ui/win32/LastError.h"
-#include "ui/win32/Shell.h"
 #include "ui/win32/WindowText.h"
 
 namespace vindel::win32 {
@@ -41,13 +41,10 @@ class DepthScope final {
     int& depth_;
 };
 
-ControlWindow ComboWindow(const ComboDesign& design) {
+ControlWindow ComboWindow() {
     ControlWindow window;
     window.className = L"ComboBox";
     window.style = WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
-    window.bounds = design.bounds;
-    window.typeface = design.typeface;
-    window.colour = design.colour;
     return window;
 }
 
@@ -63,7 +60,8 @@ bool BeginsWithIgnoringCase(std::u16string_view entry, std::u16string_view text)
 
 }  // namespace
 
-ComboBox::ComboBox(Form& form, const ComboDesign& design) : Control(form, ComboWindow(design)) {
+ComboBox::ComboBox(Form& form, const ControlDescription& description)
+    : Control(form, description, ComboWindow()) {
     COMBOBOXINFO parts{};
     parts.cbSize = sizeof parts;
     if (!::GetComboBoxInfo(Handle(), &parts))
@@ -112,11 +110,11 @@ void ComboBox::SetListHeight() {
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void ComboBox::Refill(std::vector<std::u16string> entries) {
+void ComboBox::Refill(std::span<const std::u16string> entries) {
     const FlagScope applying(applying_);
     const std::u16string text = WindowText(edit_);
     ::SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);  // empties the text too
-    entries_ = std::move(entries);
+    entries_.assign(entries.begin(), entries.end());
     for (const std::u16string& entry : entries_)
         ::SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(entry).c_str()));
     const auto end = static_cast<DWORD>(text.size());
@@ -160,7 +158,7 @@ LRESULT ComboBox::OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     {
         const DepthScope handling(depth_);
-        Parent().Application().RunGuarded([&] {
+        RunGuarded([&] {
             before = CurrentlyShown();
             known = true;
         });
@@ -168,7 +166,7 @@ LRESULT ComboBox::OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         result = ::DefSubclassProc(edit_, message, wParam, lParam);
     }
     if (std::exchange(edited_, false) && known)
-        Parent().Application().RunGuarded([&] { OnEdited(before); });
+        RunGuarded([&] { OnEdited(before); });
     return result;
 }
 
@@ -245,8 +243,8 @@ void ComboBox::SetSelectedEntry(int index) {
 }
 
 void ComboBox::RaiseChange() {
-    if (change_handler_)
-        Parent().Application().RunGuarded(change_handler_);
+    if (on_change_)
+        RunGuarded(on_change_);
 }
 
 }  // namespace vindel::win32

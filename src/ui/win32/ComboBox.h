@@ -2,23 +2,18 @@
 #pragma once
 
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "ui/ComboBox.h"
 #include "ui/win32/Control.h"
 
 namespace vindel::win32 {
 
-struct ComboDesign final {
-    // The height is that of the closed box.
-    Bounds bounds;
-    Typeface typeface;
-    TextColour colour = TextColour::Black;
-};
-
-// An editable drop-down box, its list eight entries high, unsorted, with the
-// behaviour the windows rely on:
+// An editable drop-down box, its list eight entries high, unsorted, its
+// height that of the closed box, with the behaviour the windows rely on:
 // - picking an entry from the list raises Change with its position;
 // - typing that begins an entry (letter case ignored) selects the first such
 //   entry, completes the text with it (the completed part selected) and
@@ -31,19 +26,16 @@ struct ComboDesign final {
 // - leaving the box or pressing Return neither selects an entry nor raises
 //   Change;
 // - refilling the entries from code raises nothing and keeps the text shown.
-class ComboBox final : public Control {
+class ComboBox final : public Control, public vindel::ComboBox {
   public:
-    ComboBox(Form& form, const ComboDesign& design);
+    ComboBox(Form& form, const ControlDescription& description);
     ~ComboBox() override;
 
-    // Replaces the entries; no entry is selected afterwards.
-    void Refill(std::vector<std::u16string> entries);
-    const std::vector<std::u16string>& Entries() const noexcept { return entries_; }
-    // The selected entry's position, -1 for none.
-    int ItemIndex() const;
-    std::u16string Text() const;
-
-    void SetChangeHandler(std::function<void()> handler) { change_handler_ = std::move(handler); }
+    void Refill(std::span<const std::u16string> entries) override;
+    std::vector<std::u16string> Entries() const override { return entries_; }
+    int ItemIndex() const override;
+    std::u16string Text() const override;
+    void SetOnChange(std::function<void()> handler) override { on_change_ = std::move(handler); }
 
     // The edit box inside, which has the keyboard focus when the box has.
     HWND EditHandle() const noexcept { return edit_; }
@@ -75,7 +67,7 @@ class ComboBox final : public Control {
     HWND edit_ = nullptr;
     HWND list_ = nullptr;
     std::vector<std::u16string> entries_;
-    std::function<void()> change_handler_;
+    std::function<void()> on_change_;
     // Depth of the edit box's messages being handled; an edit is told from
     // what the box showed before the outermost one.
     int depth_ = 0;

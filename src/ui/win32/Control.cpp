@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "ui/win32/Control.h"
 
+#include "ui/win32/ControlFont.h"
+#include "ui/win32/Form.h"
+
 namespace vindel::win32 {
 namespace {
 
@@ -13,17 +16,24 @@ RECT ScaledBounds(const Bounds& bounds, Dpi dpi) {
     return {left, top, left + dpi.Scale(bounds.width), top + dpi.Scale(bounds.height)};
 }
 
+// Pictures have no font.
+UniqueFont FontOf(const ControlDescription& description, Dpi dpi) {
+    if (description.font.family.empty())
+        return UniqueFont();
+    return ControlFont(description.font, dpi);
+}
+
 }  // namespace
 
-Control::Control(Form& form, const ControlWindow& design)
+Control::Control(Form& form, const ControlDescription& description, const ControlWindow& window)
     : form_(form),
-      font_(design.typeface ? design.typeface->Create(form.ScreenDpi()) : UniqueFont()),
-      colour_(ColourRef(design.colour)),
-      bounds_(design.bounds),
-      pixels_(ScaledBounds(design.bounds, form.ScreenDpi())),
-      window_(design.className != nullptr
-                  ? form.CreateChild(design.className, design.text, design.style | WS_VISIBLE,
-                                     design.extendedStyle, pixels_)
+      font_(FontOf(description, form.ScreenDpi())),
+      colour_(ColourRef(description.colour)),
+      bounds_(description.bounds),
+      pixels_(ScaledBounds(description.bounds, form.ScreenDpi())),
+      window_(window.className != nullptr
+                  ? form.CreateChild(window.className, window.text, window.style | WS_VISIBLE,
+                                     window.extendedStyle, pixels_)
                   : nullptr) {
     if (!window_)
         return;
@@ -36,7 +46,7 @@ Control::~Control() {
     if (window_ && ::IsWindow(window_.get()) && FromHandle(window_.get()) == this)
         ::RemovePropW(window_.get(), kControlProperty);
     else
-        window_.Release();  // none, or gone with its form already
+        window_.release();  // none, or gone with its form already
     form_.Invalidate(pixels_);
 }
 
@@ -56,7 +66,7 @@ void Control::SetVisible(bool visible) {
     form_.Invalidate(pixels_);
 }
 
-bool Control::Visible() const noexcept {
+bool Control::Visible() const {
     if (!window_)
         return visible_;
     return (::GetWindowLongPtrW(window_.get(), GWL_STYLE) & WS_VISIBLE) != 0;

@@ -3,60 +3,48 @@
 
 #include <windows.h>
 
-#include <optional>
-#include <string>
+#include <string_view>
 
-#include "ui/win32/Form.h"
-#include "ui/win32/Typeface.h"
+#include "ui/Control.h"
+#include "ui/WindowDescription.h"
+#include "ui/win32/Dpi.h"
 #include "ui/win32/UniqueGdiObject.h"
 #include "ui/win32/UniqueWindow.h"
 
 namespace vindel::win32 {
 
-// A control's place within its form's client area, in pixels at 96 dots
-// per inch, as the window descriptions give it.
-struct Bounds final {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
+class Form;
 
-// What a control is made of. Without a class name it has no window of its
-// own: a label or a picture, which the form paints.
+// The system window a control is made of: its class, text and styles.
+// Without a class name it has no window of its own: a label or a picture,
+// which the form paints.
 struct ControlWindow final {
     const wchar_t* className = nullptr;
-    std::u16string text;
+    std::u16string_view text;
     DWORD style = 0;
     DWORD extendedStyle = 0;
-    Bounds bounds;
-    std::optional<Typeface> typeface;
-    TextColour colour = TextColour::WindowText;
 };
 
-// What every control of a form has: its place, font and text colour, and,
-// for edit boxes, combo boxes and buttons, its child window. Every control
-// is visible from the start. Positions and sizes are given and reported in
-// designed pixels (at 96 dots per inch) and scaled to the screen's density
-// on the way to the screen.
-class Control {
+// What every control of a form has on Win32: its place, font and text
+// colour from its description, and, for edit boxes, combo boxes and
+// buttons, its child window. Every control is visible from the start.
+// Positions and sizes are given and reported in designed pixels (at 96
+// dots per inch) and scaled to the screen's density on the way to the
+// screen.
+class Control : public virtual vindel::Control {
   public:
-    virtual ~Control();
+    ~Control() override;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
+
+    bool Visible() const override;
+    void SetVisible(bool visible) override;
+    Bounds Geometry() const override { return bounds_; }
 
     // Null for a label or a picture.
     HWND Handle() const noexcept { return window_.get(); }
     Form& Parent() const noexcept { return form_; }
-
-    void SetVisible(bool visible);
-    bool Visible() const noexcept;
-
-    int Left() const noexcept { return bounds_.left; }
-    int Top() const noexcept { return bounds_.top; }
-    int Width() const noexcept { return bounds_.width; }
-    int Height() const noexcept { return bounds_.height; }
-    // Where the window lies in the form's client area, in screen pixels.
+    // Where the control lies in the form's client area, in screen pixels.
     const RECT& PixelBounds() const noexcept { return pixels_; }
 
     // The form passes on the control's notifications (WM_COMMAND) and its
@@ -73,11 +61,10 @@ class Control {
     static Control* FromHandle(HWND window) noexcept;
 
   protected:
-    Control(Form& form, const ControlWindow& design);
+    Control(Form& form, const ControlDescription& description, const ControlWindow& window);
 
     // Resizes the control; the form paints both places again.
     void SetPixelSize(SIZE size);
-    Dpi ScreenDpi() const noexcept { return form_.ScreenDpi(); }
 
   private:
     Form& form_;

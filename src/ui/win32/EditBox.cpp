@@ -7,24 +7,22 @@
 namespace vindel::win32 {
 namespace {
 
-ControlWindow EditWindow(const EditDesign& design) {
+ControlWindow EditWindow(const ControlDescription& description) {
     ControlWindow window;
     window.className = L"Edit";
-    window.text = design.text;
+    window.text = description.text;
     window.style = WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
-    if (design.kind == EditKind::Password)
+    if (description.kind == ControlKind::PasswordBox)
         window.style |= ES_PASSWORD;
     window.extendedStyle = WS_EX_CLIENTEDGE;
-    window.bounds = design.bounds;
-    window.typeface = design.typeface;
-    window.colour = design.colour;
     return window;
 }
 
 }  // namespace
 
-EditBox::EditBox(Form& form, const EditDesign& design) : Control(form, EditWindow(design)) {
-    if (design.kind == EditKind::Password)
+EditBox::EditBox(Form& form, const ControlDescription& description)
+    : Control(form, description, EditWindow(description)) {
+    if (description.kind == ControlKind::PasswordBox)
         ::SendMessageW(Handle(), EM_SETPASSWORDCHAR, L'*', 0);
 }
 

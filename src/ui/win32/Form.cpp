@@ -2,16 +2,22 @@
 #include "ui/win32/Form.h"
 
 #include <algorithm>
+#include <map>
 
 #include "common/Win32.h"
-#include "ui/win32/Control.h"
+#include "ui/HandlerGuard.h"
+#include "ui/win32/Button.h"
+#include "ui/win32/ComboBox.h"
+#include "ui/win32/ControlFont.h"
+#include "ui/win32/EditBox.h"
 #include "ui/win32/GraphicControl.h"
+#include "ui/win32/Label.h"
 #include "ui/win32/LastError.h"
 #include "ui/win32/MemoryCanvas.h"
 #include "ui/win32/PaintScope.h"
-#include "ui/win32/Shell.h"
+#include "ui/win32/Picture.h"
 #include "ui/win32/ShownTexts.h"
-#include "ui/win32/Typeface.h"
+#include "ui/win32/Win32Toolkit.h"
 
 namespace vindel::win32 {
 namespace {
@@ -25,43 +31,88 @@ DWORD FormStyle(const Form* owner) {
     return WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | (owner != nullptr ? WS_POPUP : 0);
 }
 
-RECT FrameFor(const FormDesign& design, DWORD style, Dpi dpi) {
-    RECT frame{0, 0, dpi.Scale(design.clientWidth), dpi.Scale(design.clientHeight)};
+RECT FrameFor(const Bounds& bounds, DWORD style, Dpi dpi) {
+    RECT frame{0, 0, dpi.Scale(bounds.width), dpi.Scale(bounds.height)};
     ::AdjustWindowRectEx(&frame, style, FALSE, kFormExtendedStyle);
-    ::OffsetRect(&frame, dpi.Scale(design.left) - frame.left, dpi.Scale(design.top) - frame.top);
+    ::OffsetRect(&frame, dpi.Scale(bounds.left) - frame.left, dpi.Scale(bounds.top) - frame.top);
     return frame;
+}
+
+// The control of a description's entry.
+std::unique_ptr<Control> MakeControl(Form& form, const ControlDescription& d) {
+    switch (d.kind) {
+        case ControlKind::Label:
+            return std::make_unique<Label>(form, d);
+        case ControlKind::Picture:
+            return std::make_unique<Picture>(form, d);
+        case ControlKind::ComboBox:
+            return std::make_unique<ComboBox>(form, d);
+        case ControlKind::EditBox:
+        case ControlKind::PasswordBox:
+            return std::make_unique<EditBox>(form, d);
+        case ControlKind::Button:
+            return std::make_unique<Button>(form, d);
+    }
+    return nullptr;
 }
 
 }  // namespace
 
-Form::Form(Shell& shell, const FormDesign& design, Form* owner)
-    : shell_(shell), owner_(owner), dpi_(shell.ScreenDpi()), font_(design.typeface.Create(dpi_)) {
+Form::Form(Win32Toolkit& toolkit, const FormDescription& description, Form* owner)
+    : toolkit_(toolkit),
+      owner_(owner),
+      dpi_(toolkit.ScreenDpi()),
+      font_(ControlFont(description.font, dpi_)) {
     const DWORD style = FormStyle(owner);
-    const RECT frame = FrameFor(design, style, dpi_);
+    const RECT frame = FrameFor(description.bounds, style, dpi_);
     // WM_NCCREATE hands the window to window_ already.
     const HWND window = ::CreateWindowExW(
-        kFormExtendedStyle, shell.FormClassName(), Wide(design.caption).c_str(), style, frame.left,
-        frame.top, frame.right - frame.left, frame.bottom - frame.top,
-        owner != nullptr ? owner->Handle() : nullptr, nullptr, shell.Instance(), this);
+        kFormExtendedStyle, toolkit.FormClassName(), Wide(description.caption).c_str(), style,
+        frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
+        owner != nullptr ? owner->Handle() : nullptr, nullptr, toolkit.Instance(), this);
     if (window == nullptr)
         ThrowLastError(u"CreateWindowExW");
-    shell_.AddForm(*this);
+    toolkit_.AddForm(*this);
+    MakeControls(description);
 }
 
 Form::~Form() {
-    shell_.RemoveForm(*this);
+    controls_.clear();
+    toolkit_.RemoveForm(*this);
     // Another window of the program may become active on the way: that is
     // no activation of the operator's.
-    shell_.SetDestroyingForm(true);
-    window_.Reset();
-    shell_.SetDestroyingForm(false);
+    const Toolkit::DestroyingScope destroying(toolkit_, *this);
+    window_.reset();
+}
+
+void Form::MakeControls(const FormDescription& description) {
+    std::map<int, HWND> tabOrder;
+    for (const ControlDescription& d : description.controls) {
+        std::unique_ptr<Control> control = MakeControl(*this, d);
+        if (d.tabOrder >= 0 && control->Handle() != nullptr)
+            tabOrder.emplace(d.tabOrder, control->Handle());
+        controls_.emplace_back(std::string(d.name), std::move(control));
+    }
+    // The dialog keys move through the controls in their order among the
+    // form's children: the tab order, above the labels and pictures.
+    HWND previous = HWND_TOP;
+    for (const auto& [position, window] : tabOrder) {
+        ::SetWindowPos(window, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = window;
+    }
+}
+
+vindel::Control* Form::Find(std::string_view name) const {
+    const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                    [name](const auto& entry) { return entry.first == name; });
+    return found != controls_.end() ? found->second.get() : nullptr;
 }
 
 LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* form =
             static_cast<Form*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-        form->window_.Reset(window);
+        form->window_.reset(window);
         ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     }
     auto* form = reinterpret_cast<Form*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -69,12 +120,12 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         return ::DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        form->window_.Release();
+        form->window_.release();
         return ::DefWindowProcW(window, message, wParam, lParam);
     }
     // A failure ends the handling of the message, which counts as handled.
     LRESULT result = 0;
-    form->shell_.RunGuarded([&] { result = form->OnMessage(message, wParam, lParam); });
+    RunGuarded([&] { result = form->OnMessage(message, wParam, lParam); });
     return result;
 }
 
@@ -103,18 +154,15 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SHOWWINDOW:
             // Hidden by the program, not by its owner being minimised.
             if (wParam == FALSE && lParam == 0)
-                shell_.FormHidden(*this);
+                toolkit_.FormHidden(*this);
             break;
         case WM_CLOSE:
-            if (close_handler_)
-                close_handler_();
-            else if (owner_ == nullptr)
-                shell_.Terminate();
-            else
+            // The close box, the system menu, Alt+F4, or another program.
+            if (toolkit_.CloseRequested(*this, Toolkit::CloseRequest::WindowSystem))
                 Hide();
             return 0;
         case WM_SETCURSOR:
-            if (shell_.Busy()) {
+            if (toolkit_.Busy()) {
                 ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
                 return TRUE;
             }
@@ -143,7 +191,7 @@ void Form::OnActivate(WPARAM wParam) {
             focus_ = focus;
         return;
     }
-    shell_.FormActivated(*this);
+    toolkit_.FormActivated(*this);
     if (HIWORD(wParam) == 0 && ::GetActiveWindow() == window_.get())
         RestoreFocus();
 }
@@ -160,12 +208,8 @@ void Form::RestoreFocus() {
     ::SetFocus(first != nullptr ? first : window);
 }
 
-void Form::RunActivationHandler() {
-    if (activation_handler_)
-        shell_.RunGuarded(activation_handler_);
-}
-
-void Form::Show(int showCommand) {
+void Form::Show() {
+    const int showCommand = owner_ != nullptr ? SW_SHOW : toolkit_.TakeStartupShowCommand();
     const HWND window = window_.get();
     ::ShowWindow(window, showCommand);
     // Shown, a form becomes the active window, unless asked not to be; the
@@ -181,20 +225,21 @@ void Form::Hide() {
 }
 
 void Form::Close() {
-    ::SendMessageW(window_.get(), WM_CLOSE, 0, 0);
+    if (toolkit_.CloseRequested(*this, Toolkit::CloseRequest::Program))
+        Hide();
 }
 
 bool Form::Visible() const {
     return ::IsWindowVisible(window_.get()) != FALSE;
 }
 
-HWND Form::CreateChild(const wchar_t* className, const std::u16string& text, DWORD style,
+HWND Form::CreateChild(const wchar_t* className, std::u16string_view text, DWORD style,
                        DWORD extendedStyle, const RECT& bounds) {
     const HWND child = ::CreateWindowExW(
         extendedStyle, className, Wide(text).c_str(), style | WS_CHILD | WS_CLIPSIBLINGS,
         bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
         window_.get(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(next_control_id_)),
-        shell_.Instance(), nullptr);
+        toolkit_.Instance(), nullptr);
     if (child == nullptr)
         ThrowLastError(u"CreateWindowExW");
     ++next_control_id_;

@@ -1,23 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "ui/win32/GraphicControl.h"
 
+#include "ui/win32/Form.h"
+
 namespace vindel::win32 {
-namespace {
 
-ControlWindow Windowless(const Bounds& bounds, std::optional<Typeface> typeface,
-                         TextColour colour) {
-    ControlWindow design;
-    design.bounds = bounds;
-    design.typeface = typeface;
-    design.colour = colour;
-    return design;
-}
-
-}  // namespace
-
-GraphicControl::GraphicControl(Form& form, const Bounds& bounds, std::optional<Typeface> typeface,
-                               TextColour colour)
-    : Control(form, Windowless(bounds, typeface, colour)) {
+GraphicControl::GraphicControl(Form& form, const ControlDescription& description)
+    : Control(form, description, ControlWindow{}) {
     form.AddGraphic(*this);
 }
 

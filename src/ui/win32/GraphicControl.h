@@ -13,9 +13,7 @@ namespace vindel::win32 {
 // and then every visible label and picture in the order they were made. So
 // a label has a transparent background, the banner or a sentence showing
 // through around its letters, and a later label or picture lies over an
-// earlier one. It takes no mouse input; the form under it does. Without a
-// window each costs the form a rectangle and a font rather than a window of
-// the system's, which keeps the program's start short.
+// earlier one. It takes no mouse input; the form under it does.
 class GraphicControl : public Control {
   public:
     ~GraphicControl() override;
@@ -28,8 +26,7 @@ class GraphicControl : public Control {
     virtual std::u16string_view ShownText() const noexcept { return {}; }
 
   protected:
-    GraphicControl(Form& form, const Bounds& bounds, std::optional<Typeface> typeface,
-                   TextColour colour);
+    GraphicControl(Form& form, const ControlDescription& description);
 };
 
 }  // namespace vindel::win32

@@ -1,21 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "ui/win32/Label.h"
 
-#include <utility>
-
 #include "common/Win32.h"
 #include "ui/win32/LastError.h"
 
 namespace vindel::win32 {
 
-Label::Label(Form& form, const LabelDesign& design)
-    : GraphicControl(form, Bounds{design.left, design.top, 0, 0}, design.typeface, design.colour),
-      caption_(design.caption) {
+Label::Label(Form& form, const ControlDescription& description)
+    : GraphicControl(form, description), caption_(description.text) {
     SetPixelSize(MeasureText(Font(), caption_));
 }
 
-void Label::SetCaption(std::u16string caption) {
-    caption_ = std::move(caption);
+void Label::SetCaption(const std::u16string& caption) {
+    caption_ = caption;
     SetPixelSize(MeasureText(Font(), caption_));
 }
 

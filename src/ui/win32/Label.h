@@ -4,26 +4,19 @@
 #include <string>
 #include <string_view>
 
+#include "ui/Label.h"
 #include "ui/win32/GraphicControl.h"
 
 namespace vindel::win32 {
 
-struct LabelDesign final {
-    int left = 0;
-    int top = 0;
-    std::u16string caption;
-    Typeface typeface;
-    TextColour colour = TextColour::WindowText;
-};
-
 // A line of text with a transparent background that sizes itself to its
 // text, its left edge staying put.
-class Label final : public GraphicControl {
+class Label final : public GraphicControl, public vindel::Label {
   public:
-    Label(Form& form, const LabelDesign& design);
+    Label(Form& form, const ControlDescription& description);
 
-    const std::u16string& Caption() const noexcept { return caption_; }
-    void SetCaption(std::u16string caption);
+    std::u16string Caption() const override { return caption_; }
+    void SetCaption(const std::u16string& caption) override;
 
     void Draw(HDC dc) const override;
     std::u16string_view ShownText() const noexcept override { return caption_; }

@@ -11,7 +11,7 @@ MemoryCanvas::MemoryCanvas(HDC target, const RECT& area)
         ThrowLastError(u"CreateCompatibleDC");
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
-    bitmap_.Reset(::CreateCompatibleBitmap(target, width > 0 ? width : 1, height > 0 ? height : 1));
+    bitmap_.reset(::CreateCompatibleBitmap(target, width > 0 ? width : 1, height > 0 ? height : 1));
     if (!bitmap_) {
         ::DeleteDC(dc_);
         ThrowLastError(u"CreateCompatibleBitmap");

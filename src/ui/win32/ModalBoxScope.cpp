@@ -2,13 +2,13 @@
 #include "ui/win32/ModalBoxScope.h"
 
 #include "ui/win32/Form.h"
-#include "ui/win32/Shell.h"
+#include "ui/win32/Win32Toolkit.h"
 
 namespace vindel::win32 {
 
-ModalBoxScope::ModalBoxScope(Shell& shell)
-    : owner_(shell.BoxOwner()), active_before_(::GetActiveWindow()), focus_before_(::GetFocus()) {
-    for (const Form* form : shell.Forms()) {
+ModalBoxScope::ModalBoxScope(Win32Toolkit& toolkit)
+    : owner_(toolkit.BoxOwner()), active_before_(::GetActiveWindow()), focus_before_(::GetFocus()) {
+    for (const Form* form : toolkit.Forms()) {
         const HWND window = form->Handle();
         if (window != owner_ && ::IsWindowEnabled(window)) {
             ::EnableWindow(window, FALSE);

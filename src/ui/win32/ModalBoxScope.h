@@ -7,16 +7,16 @@
 
 namespace vindel::win32 {
 
-class Shell;
+class Win32Toolkit;
 
 // While a box of the program is open: the box's owner (the active window of
-// the program, or the shell's hidden window), every other window of the
+// the program, or the toolkit's hidden window), every other window of the
 // program disabled as well, and afterwards the window that was active
 // before active again with the keyboard focus where it was. The form being
-// active again does not count as a new activation (see Shell::FormActivated).
+// active again does not count as a new activation (see Toolkit::FormActivated).
 class ModalBoxScope final {
   public:
-    explicit ModalBoxScope(Shell& shell);
+    explicit ModalBoxScope(Win32Toolkit& toolkit);
     ~ModalBoxScope();
     ModalBoxScope(const ModalBoxScope&) = delete;
     ModalBoxScope& operator=(const ModalBoxScope&) = delete;

@@ -1,22 +1,31 @@
 // SPDX-License-Identifier: MIT
 #include "ui/win32/Picture.h"
 
-#include "ui/win32/Shell.h"
+#include <string>
+#include <string_view>
+
+#include "ResourceNames.h"
+#include "common/Exception.h"
+#include "ui/win32/Form.h"
+#include "ui/win32/Win32Toolkit.h"
 
 namespace vindel::win32 {
 namespace {
 
-Bounds DesignedBounds(const PictureDesign& design) {
-    const SIZE size = design.size.value_or(SIZE{0, 0});
-    return {design.left, design.top, size.cx, size.cy};
+// The picture's RCDATA resource, from the one table of resource names.
+std::u16string ResourceOf(std::u16string_view file) {
+    const wchar_t* name = resource_names::PictureResourceName(file);
+    if (name == nullptr)
+        throw Exception(u"The program holds no picture " + std::u16string(file));
+    return reinterpret_cast<const char16_t*>(name);
 }
 
 }  // namespace
 
-Picture::Picture(Form& form, const PictureDesign& design)
-    : GraphicControl(form, DesignedBounds(design), std::nullopt, TextColour::WindowText),
-      picture_(form.Application().Instance(), design.resource, form.ScreenDpi()) {
-    if (!design.size)
+Picture::Picture(Form& form, const ControlDescription& description)
+    : GraphicControl(form, description),
+      picture_(form.WindowToolkit().Instance(), ResourceOf(description.picture), form.ScreenDpi()) {
+    if (description.autoSize)
         SetPixelSize({picture_.Width(), picture_.Height()});
 }
 

@@ -1,28 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <optional>
-#include <string>
-
+#include "ui/Picture.h"
 #include "ui/win32/EmbeddedPicture.h"
 #include "ui/win32/GraphicControl.h"
 
 namespace vindel::win32 {
 
-struct PictureDesign final {
-    // The name of the picture's RCDATA resource in the program.
-    std::u16string resource;
-    int left = 0;
-    int top = 0;
-    // Without a size the control takes the picture's.
-    std::optional<SIZE> size{};
-};
-
-// A picture at its natural size, drawn from the control's top left corner
-// and cut at the control's edges.
-class Picture final : public GraphicControl {
+// A picture at its natural size, drawn from the control's top left corner.
+// With autoSize the control takes the picture's size; otherwise the picture
+// is cut at the control's edges.
+class Picture final : public GraphicControl, public vindel::Picture {
   public:
-    Picture(Form& form, const PictureDesign& design);
+    Picture(Form& form, const ControlDescription& description);
 
     void Draw(HDC dc) const override;
 

@@ -14,12 +14,12 @@ class UniqueGdiObject final {
   public:
     UniqueGdiObject() = default;
     explicit UniqueGdiObject(Handle handle) noexcept : handle_(handle) {}
-    ~UniqueGdiObject() { Reset(); }
+    ~UniqueGdiObject() { reset(); }
     UniqueGdiObject(UniqueGdiObject&& other) noexcept
         : handle_(std::exchange(other.handle_, nullptr)) {}
     UniqueGdiObject& operator=(UniqueGdiObject&& other) noexcept {
         if (this != &other)
-            Reset(std::exchange(other.handle_, nullptr));
+            reset(std::exchange(other.handle_, nullptr));
         return *this;
     }
     UniqueGdiObject(const UniqueGdiObject&) = delete;
@@ -28,7 +28,7 @@ class UniqueGdiObject final {
     explicit operator bool() const noexcept { return handle_ != nullptr; }
     Handle get() const noexcept { return handle_; }
 
-    void Reset(Handle handle = nullptr) noexcept {
+    void reset(Handle handle = nullptr) noexcept {
         if (handle_ != nullptr)
             ::DeleteObject(handle_);
         handle_ = handle;

@@ -6,22 +6,22 @@
 namespace vindel::win32 {
 
 UniqueWindow::~UniqueWindow() {
-    Reset();
+    reset();
 }
 
-UniqueWindow::UniqueWindow(UniqueWindow&& other) noexcept : window_(other.Release()) {}
+UniqueWindow::UniqueWindow(UniqueWindow&& other) noexcept : window_(other.release()) {}
 
 UniqueWindow& UniqueWindow::operator=(UniqueWindow&& other) noexcept {
     if (this != &other)
-        Reset(other.Release());
+        reset(other.release());
     return *this;
 }
 
-HWND UniqueWindow::Release() noexcept {
+HWND UniqueWindow::release() noexcept {
     return std::exchange(window_, nullptr);
 }
 
-void UniqueWindow::Reset(HWND window) noexcept {
+void UniqueWindow::reset(HWND window) noexcept {
     const HWND old = std::exchange(window_, window);
     if (old != nullptr && ::IsWindow(old))
         ::DestroyWindow(old);

@@ -7,8 +7,9 @@ namespace vindel::win32 {
 
 // A window of this thread, destroyed when the wrapper goes. A window that is
 // already gone (a child destroyed with its parent, a window destroyed by the
-// system) is forgotten, not destroyed twice: call Release from its
-// WM_NCDESTROY where the window procedure is ours.
+// system) is forgotten, not destroyed twice: call release from its
+// WM_NCDESTROY where the window procedure is ours. It reads like
+// std::unique_ptr: get, release, reset.
 class UniqueWindow final {
   public:
     UniqueWindow() = default;
@@ -23,8 +24,8 @@ class UniqueWindow final {
     explicit operator bool() const noexcept { return window_ != nullptr; }
 
     // Forgets the window without destroying it.
-    HWND Release() noexcept;
-    void Reset(HWND window = nullptr) noexcept;
+    HWND release() noexcept;
+    void reset(HWND window = nullptr) noexcept;
 
   private:
     HWND window_ = nullptr;

@@ -2,11 +2,14 @@
 // The window tests' driving on Qt: real mouse and key events through QTest.
 #include "Driving.h"
 
+#include <QtTest/qtestspontaneevent.h>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -29,6 +32,19 @@ bool Activate(TForm& window) {
     widget.activateWindow();
     // The widget layer learns of the activation after the window system.
     return QTest::qWaitFor([&] { return QApplication::activeWindow() == &widget; }, 5000);
+}
+
+void CloseFromWindowSystem(TForm& window) {
+    // As the platform delivers it: a spontaneous close event to the
+    // widget's window, which asks the widget and hides it if it agrees.
+    QWindow* system = WidgetOf(window).windowHandle();
+    if (system == nullptr) {
+        ADD_FAILURE() << "the window has no window of the window system's";
+        return;
+    }
+    QCloseEvent close;
+    QSpontaneKeyEvent::setSpontaneous(&close);
+    QCoreApplication::instance()->notify(system, &close);
 }
 
 void PickEntry(ComboBox& combo, int row) {

@@ -3,7 +3,7 @@
 
 #include "ui/win32/WindowText.h"
 
-namespace vindel::win32::testing {
+namespace vindel::testing {
 namespace {
 
 BoxAnswerer* active = nullptr;
@@ -44,11 +44,11 @@ BOOL CALLBACK ReadChild(HWND child, LPARAM shown) {
     if (className == u"Static" && (style & SS_TYPEMASK) == SS_ICON) {
         box.icon = reinterpret_cast<HICON>(::SendMessageW(child, STM_GETICON, 0, 0));
     } else if (className == u"Static") {
-        const std::u16string text = WindowText(child);
+        const std::u16string text = win32::WindowText(child);
         if (!text.empty())
             box.texts.push_back(text);
     } else if (className == u"Button") {
-        box.buttons.push_back(WindowText(child));
+        box.buttons.push_back(win32::WindowText(child));
     }
     return TRUE;
 }
@@ -57,12 +57,12 @@ ShownBox Read(HWND window) {
     ShownBox box;
     box.window = window;
     box.owner = ::GetWindow(window, GW_OWNER);
-    box.caption = WindowText(window);
+    box.caption = win32::WindowText(window);
     ::GetWindowRect(window, &box.bounds);
     ::EnumChildWindows(window, &ReadChild, reinterpret_cast<LPARAM>(&box));
     const auto defaultId = ::SendMessageW(window, DM_GETDEFID, 0, 0);
     if (HIWORD(defaultId) == DC_HASDEFID)
-        box.defaultButton = WindowText(::GetDlgItem(window, LOWORD(defaultId)));
+        box.defaultButton = win32::WindowText(::GetDlgItem(window, LOWORD(defaultId)));
     return box;
 }
 
@@ -114,4 +114,4 @@ HWND FindOpenBox() {
     return FindBoxBut(nullptr);
 }
 
-}  // namespace vindel::win32::testing
+}  // namespace vindel::testing

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace vindel::win32::testing {
+namespace vindel::testing {
 
 // What a box of the program showed.
 struct ShownBox final {
@@ -59,4 +59,4 @@ class BoxAnswerer final {
 // The open box of this thread, if any.
 HWND FindOpenBox();
 
-}  // namespace vindel::win32::testing
+}  // namespace vindel::testing

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The window tests' driving on Win32: real key and mouse messages posted to
-// the controls' windows and dispatched through the shell's loop, as the
+// the controls' windows and dispatched through the toolkit's loop, as the
 // program's own loop would (see ToolkitDriving.h).
 #include "Driving.h"
 
@@ -9,14 +9,12 @@
 #include "BoxAnswerer.h"
 #include "ProgramWindows.h"
 #include "ToolkitDriving.h"
-#include "ui/win32/ComboBoxAdapter.h"
+#include "ui/win32/ComboBox.h"
 #include "win32/Win32Windows.h"
 
 namespace vindel::testing {
 
-using namespace win32;
-using vindel::win32::ComboBoxAdapter;
-using vindel::win32::Win32Toolkit;
+using win32::Win32Toolkit;
 
 std::unique_ptr<Toolkit> MakeToolkit() {
     auto toolkit = std::make_unique<Win32Toolkit>(SW_SHOWNORMAL);
@@ -27,14 +25,19 @@ std::unique_ptr<Toolkit> MakeToolkit() {
 bool Activate(TForm& window) {
     window.Show();
     const HWND form = HandleOf(window);
-    auto& shell = CurrentShell();
-    const vindel::win32::Form* wanted = &AdapterOf(window).Window();
-    return vindel::win32::testing::BringToFront(shell, form) &&
-           WaitFor([&] { return shell.ActiveForm() == wanted; });
+    auto& toolkit = CurrentToolkit();
+    const vindel::Form* wanted = &window.Window();
+    return BringToFront(toolkit, form) && WaitFor([&] { return toolkit.ActiveForm() == wanted; });
+}
+
+void CloseFromWindowSystem(TForm& window) {
+    // The close box: the system command, which the window turns into
+    // WM_CLOSE.
+    ::SendMessageW(HandleOf(window), WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
 void PickEntry(ComboBox& combo, int row) {
-    const auto& box = dynamic_cast<ComboBoxAdapter&>(combo).Window();
+    const auto& box = dynamic_cast<win32::ComboBox&>(combo);
     if (row < 0 || row >= static_cast<int>(box.Entries().size())) {
         ADD_FAILURE() << "the box has no entry " << row;
         return;
@@ -48,7 +51,7 @@ void PickEntry(ComboBox& combo, int row) {
     RECT entry{};
     ::SendMessageW(parts.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(row),
                    reinterpret_cast<LPARAM>(&entry));
-    vindel::win32::testing::Click(CurrentShell(), parts.hwndList, {entry.left + 2, entry.top + 2});
+    Click(CurrentToolkit(), parts.hwndList, {entry.left + 2, entry.top + 2});
     WaitFor([&] { return !::IsWindowVisible(parts.hwndList); });
 }
 
@@ -56,7 +59,7 @@ bool ClickInto(Control& control) {
     const HWND target = InputHandleOf(control);
     RECT client{};
     ::GetClientRect(target, &client);
-    vindel::win32::testing::Click(CurrentShell(), target, {client.right / 2, client.bottom / 2});
+    Click(CurrentToolkit(), target, {client.right / 2, client.bottom / 2});
     return WaitFor([&] { return HasFocus(control); });
 }
 
@@ -65,33 +68,33 @@ bool HasFocus(const Control& control) {
 }
 
 void Type(Control& control, std::u16string_view text) {
-    vindel::win32::testing::Type(CurrentShell(), InputHandleOf(control), text);
+    Type(CurrentToolkit(), InputHandleOf(control), text);
 }
 
 void Press(Control& control, Key key) {
     const HWND target = InputHandleOf(control);
-    auto& shell = CurrentShell();
+    auto& toolkit = CurrentToolkit();
     // Backspace edits through the character it types, as TranslateMessage
     // makes it from the key.
     if (key == Key::Backspace) {
-        vindel::win32::testing::Type(shell, target, u"\b");
+        Type(toolkit, target, u"\b");
         return;
     }
     // Ctrl+A: the edit box's "select all", the selection it keeps.
     if (key == Key::SelectAll) {
         ::SendMessageW(target, EM_SETSEL, 0, -1);
-        shell.ProcessMessages();
+        toolkit.ProcessMessages();
         return;
     }
     const UINT virtualKey = key == Key::End ? VK_END : key == Key::Return ? VK_RETURN : VK_TAB;
     const auto scanCode = static_cast<LPARAM>(::MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
     ::PostMessageW(target, WM_KEYDOWN, virtualKey, 1 | scanCode << 16);
     ::PostMessageW(target, WM_KEYUP, virtualKey, 1 | scanCode << 16 | LPARAM{3} << 30);
-    shell.ProcessMessages();
+    toolkit.ProcessMessages();
 }
 
 std::u16string SelectedText(const ComboBox& combo) {
-    const auto& box = dynamic_cast<const ComboBoxAdapter&>(combo).Window();
+    const auto& box = dynamic_cast<const win32::ComboBox&>(combo);
     DWORD start = 0;
     DWORD end = 0;
     ::SendMessageW(box.EditHandle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
@@ -101,12 +104,12 @@ std::u16string SelectedText(const ComboBox& combo) {
 }
 
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
-    return vindel::win32::testing::WaitUntil(CurrentShell(), condition, limit);
+    return WaitUntil(CurrentToolkit(), condition, limit);
 }
 
 void Drain() {
     for (int round = 0; round < 3; ++round)
-        CurrentShell().ProcessMessages();
+        CurrentToolkit().ProcessMessages();
 }
 
 namespace {
@@ -127,7 +130,7 @@ class Win32AcceptedBoxes final : public AcceptedBoxes {
     }
 
   private:
-    vindel::win32::testing::BoxAnswerer answerer_;
+    BoxAnswerer answerer_;
 };
 
 }  // namespace

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "ToolkitDriving.h"
 
-namespace vindel::win32::testing {
+namespace vindel::testing {
 
-bool WaitUntil(Shell& shell, const std::function<bool()>& done, std::chrono::milliseconds limit) {
+bool WaitUntil(win32::Win32Toolkit& toolkit, const std::function<bool()>& done,
+               std::chrono::milliseconds limit) {
     const auto end = std::chrono::steady_clock::now() + limit;
     for (;;) {
-        shell.ProcessMessages();
+        toolkit.ProcessMessages();
         if (done())
             return true;
         if (std::chrono::steady_clock::now() >= end)
@@ -17,31 +18,31 @@ bool WaitUntil(Shell& shell, const std::function<bool()>& done, std::chrono::mil
     }
 }
 
-void Type(Shell& shell, HWND target, std::u16string_view text) {
+void Type(win32::Win32Toolkit& toolkit, HWND target, std::u16string_view text) {
     for (const char16_t character : text)
         ::PostMessageW(target, WM_CHAR, character, 1);
-    shell.ProcessMessages();
+    toolkit.ProcessMessages();
 }
 
-void PressKey(Shell& shell, UINT key) {
+void PressKey(win32::Win32Toolkit& toolkit, UINT key) {
     const HWND target = ::GetFocus();
     const UINT scanCode = ::MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
     ::PostMessageW(target, WM_KEYDOWN, key, 1 | static_cast<LPARAM>(scanCode) << 16);
     ::PostMessageW(target, WM_KEYUP, key,
                    1 | static_cast<LPARAM>(scanCode) << 16 | LPARAM{3} << 30);
-    shell.ProcessMessages();
+    toolkit.ProcessMessages();
 }
 
-void Click(Shell& shell, HWND target, POINT at) {
+void Click(win32::Win32Toolkit& toolkit, HWND target, POINT at) {
     const LPARAM where = MAKELPARAM(at.x, at.y);
     ::PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, where);
     ::PostMessageW(target, WM_LBUTTONUP, 0, where);
-    shell.ProcessMessages();
+    toolkit.ProcessMessages();
 }
 
-bool BringToFront(Shell& shell, HWND window) {
+bool BringToFront(win32::Win32Toolkit& toolkit, HWND window) {
     ::SetForegroundWindow(window);
-    return WaitUntil(shell, [window] { return ::GetForegroundWindow() == window; });
+    return WaitUntil(toolkit, [window] { return ::GetForegroundWindow() == window; });
 }
 
-}  // namespace vindel::win32::testing
+}  // namespace vindel::testing

@@ -10,8 +10,6 @@
 #include <algorithm>
 #include <map>
 
-#include "ui/win32/ComboBoxAdapter.h"
-#include "ui/win32/EditBoxAdapter.h"
 #include "ui/win32/GraphicControl.h"
 #include "ui/win32/UniqueGdiObject.h"
 #include "ui/win32/WindowText.h"
@@ -19,8 +17,6 @@
 
 namespace vindel::testing {
 namespace {
-
-using namespace win32;
 
 // The screen's device context, released when done.
 class ScreenDc final {
@@ -61,7 +57,7 @@ std::uint32_t Rgb(COLORREF colour) {
 // The names of the window's controls that have windows, by their windows.
 std::map<HWND, std::string> NamesByWindow(const TForm& window) {
     std::map<HWND, std::string> names;
-    for (const auto& [name, control] : AdapterOf(window).Controls()) {
+    for (const auto& [name, control] : Win32FormOf(window).Controls()) {
         if (const HWND handle = HandleOf(*control))
             names.emplace(handle, name);
     }
@@ -71,7 +67,7 @@ std::map<HWND, std::string> NamesByWindow(const TForm& window) {
 }  // namespace
 
 FontFacts FontOf(const Control& control) {
-    const vindel::win32::Control& win32Control = Win32ControlOf(control);
+    const win32::Control& win32Control = Win32ControlOf(control);
     const Realised font = Realise(win32Control.Font());
     // The character height asked for (a negative height: without leading),
     // back at 96 dots per inch as designed. Not the height GDI realised:
@@ -88,21 +84,21 @@ std::u16string FoundFamily(std::u16string_view family) {
     asked.lfHeight = -19;
     std::copy_n(family.begin(), std::min<std::size_t>(family.size(), LF_FACESIZE - 1),
                 reinterpret_cast<char16_t*>(asked.lfFaceName));
-    const vindel::win32::UniqueFont font(::CreateFontIndirectW(&asked));
+    const win32::UniqueFont font(::CreateFontIndirectW(&asked));
     return Realise(font.get()).face;
 }
 
 // The order the controls were made in, as the form keeps it: the labels and
 // pictures in the order the form paints them, the controls with windows in
 // the order of their control identifiers. Each fills the next place of its
-// kind in the order the adapter made them.
+// kind in the order the form made them.
 std::vector<std::string> CreationOrder(const TForm& window) {
-    const vindel::win32::FormAdapter::NamedControls& controls = AdapterOf(window).Controls();
-    std::map<const vindel::win32::Control*, std::string> namesByControl;
+    const win32::Form::NamedControls& controls = Win32FormOf(window).Controls();
+    std::map<const win32::Control*, std::string> namesByControl;
     for (const auto& [name, control] : controls)
-        namesByControl.emplace(&Win32ControlOf(*control), name);
+        namesByControl.emplace(control.get(), name);
     std::vector<std::string> painted;
-    for (const vindel::win32::GraphicControl* graphic : AdapterOf(window).Window().Graphics()) {
+    for (const win32::GraphicControl* graphic : Win32FormOf(window).Graphics()) {
         const auto found = namesByControl.find(graphic);
         painted.push_back(found != namesByControl.end() ? found->second : "?");
     }
@@ -146,7 +142,7 @@ std::optional<std::u16string> AccessibleName(const Control&) {
 std::u16string DisplayedText(const EditBox& box) {
     const HWND edit = HandleOf(box);
     const auto star = static_cast<char16_t>(::SendMessageW(edit, EM_GETPASSWORDCHAR, 0, 0));
-    const std::u16string text = vindel::win32::WindowText(edit);
+    const std::u16string text = win32::WindowText(edit);
     return star != 0 ? std::u16string(text.size(), star) : text;
 }
 

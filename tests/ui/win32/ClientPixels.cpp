@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-namespace vindel::win32::testing {
+namespace vindel::testing {
 
 ClientPixels::ClientPixels(HWND window) {
     ::RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -54,4 +54,4 @@ int ClientPixels::Count(const RECT& area, COLORREF colour) const {
     return count;
 }
 
-}  // namespace vindel::win32::testing
+}  // namespace vindel::testing

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace vindel::win32::testing {
+namespace vindel::testing {
 
 // A window's client area as it shows on the screen, painted up to date
 // first.
@@ -24,4 +24,4 @@ class ClientPixels final {
     std::vector<std::uint32_t> pixels_;
 };
 
-}  // namespace vindel::win32::testing
+}  // namespace vindel::testing

@@ -9,31 +9,36 @@
 #include "ToolkitDriving.h"
 #include "ToolkitTest.h"
 #include "ui/win32/EditBox.h"
+#include "ui/win32/Form.h"
 
-namespace vindel::win32::testing {
+namespace vindel::testing {
 namespace {
+
+using win32::ComboBox;
+using win32::EditBox;
+using win32::Form;
 
 const std::vector<std::u16string> kModels{u"SG300-10", u"SG300-20", u"SG300-28", u"SG300-52"};
 
 // Records the selected position at each change the box raises. The keys go
-// to the box's edit box as real key messages, through the shell's loop.
+// to the box's edit box as real key messages, through the toolkit's loop.
 class ComboBoxTest : public ToolkitTest {
   protected:
     ComboBoxTest() {
         box_.Refill(kModels);
-        box_.SetChangeHandler([this] { changes_.push_back(box_.ItemIndex()); });
+        box_.SetOnChange([this] { changes_.push_back(box_.ItemIndex()); });
         form_.Show();
-        WaitUntil(shell_, [this] { return ::GetFocus() == box_.EditHandle(); });
+        WaitUntil(toolkit_, [this] { return ::GetFocus() == box_.EditHandle(); });
     }
 
-    void Type(std::u16string_view text) { testing::Type(shell_, box_.EditHandle(), text); }
-    void Press(UINT key) { PressKey(shell_, key); }
+    void Type(std::u16string_view text) { testing::Type(toolkit_, box_.EditHandle(), text); }
+    void Press(UINT key) { PressKey(toolkit_, key); }
     void Pick(int index) {
         const HWND list = ListOf(box_);
         ::SendMessageW(box_.Handle(), CB_SHOWDROPDOWN, TRUE, 0);
         RECT entry{};
         ::SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&entry));
-        Click(shell_, list, {entry.left + 2, entry.top + 2});
+        Click(toolkit_, list, {entry.left + 2, entry.top + 2});
     }
     static HWND ListOf(const ComboBox& box) {
         COMBOBOXINFO parts{};
@@ -42,9 +47,9 @@ class ComboBoxTest : public ToolkitTest {
         return parts.hwndList;
     }
 
-    Form form_{shell_, kMainDesign};
-    ComboBox box_{form_, {{230, 92, 145, 26}, kCalibri15}};
-    EditBox next_{form_, {{167, 493, 122, 26}, u"", kCalibri15}};
+    Form form_{toolkit_, kMainForm};
+    ComboBox box_{form_, InputAt(ControlKind::ComboBox, {230, 92, 145, 26})};
+    EditBox next_{form_, InputAt(ControlKind::EditBox, {167, 493, 122, 26})};
     std::vector<int> changes_;
 };
 
@@ -70,9 +75,10 @@ TEST_F(ComboBoxTest, PickingFromTheListClosesIt) {
 }
 
 TEST_F(ComboBoxTest, LeavingTheBoxSelectsAndRaisesNothing) {
-    box_.Refill({u"SG300-10", u"SG300-20"});
-    Type(u"SG300-1");                         // completed, selected, raised
-    box_.Refill({u"SG300-10", u"SG300-20"});  // still shows it, no entry selected
+    box_.Refill(std::vector<std::u16string>{u"SG300-10", u"SG300-20"});
+    Type(u"SG300-1");  // completed, selected, raised
+    box_.Refill(std::vector<std::u16string>{u"SG300-10",
+                                            u"SG300-20"});  // still shows it, no entry selected
     changes_.clear();
     Press(VK_TAB);
     ASSERT_EQ(::GetFocus(), next_.Handle());
@@ -100,4 +106,4 @@ TEST_F(ComboBoxTest, TheClosedBoxHasItsDesignedHeightItsListEightEntries) {
 }
 
 }  // namespace
-}  // namespace vindel::win32::testing
+}  // namespace vindel::testing

@@ -3,18 +3,25 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+
 #include "ClientPixels.h"
 #include "ToolkitDriving.h"
 #include "ToolkitTest.h"
-#include "ui/win32/Button.h"
 #include "ui/win32/ComboBox.h"
-#include "ui/win32/EditBox.h"
 #include "ui/win32/Label.h"
 #include "ui/win32/Picture.h"
 #include "ui/win32/WindowText.h"
 
-namespace vindel::win32::testing {
+namespace vindel::testing {
 namespace {
+
+using win32::ComboBox;
+using win32::Dpi;
+using win32::Form;
+using win32::Label;
+using win32::Picture;
 
 using FormTest = ToolkitTest;
 
@@ -29,21 +36,21 @@ bool Above(HWND upper, HWND lower) {
 }
 
 TEST_F(FormTest, ClientAreaCaptionAndFrameAsDesigned) {
-    Form main(shell_, kMainDesign);
-    Form diagram(shell_, kDiagramDesign, &main);
+    Form main(toolkit_, kMainForm);
+    Form diagram(toolkit_, kDiagramForm, &main);
     EXPECT_FALSE(main.Visible());
     main.Show();
     diagram.Show();
-    for (const auto& [form, design] : {std::pair{&main, kMainDesign}, {&diagram, kDiagramDesign}}) {
+    for (const auto& [form, design] : {std::pair{&main, kMainForm}, {&diagram, kDiagramForm}}) {
         RECT client{};
         ::GetClientRect(form->Handle(), &client);
-        EXPECT_EQ(client.right, design.clientWidth);
-        EXPECT_EQ(client.bottom, design.clientHeight);
+        EXPECT_EQ(client.right, design.bounds.width);
+        EXPECT_EQ(client.bottom, design.bounds.height);
         RECT frame{};
         ::GetWindowRect(form->Handle(), &frame);
-        EXPECT_EQ(frame.left, design.left);
-        EXPECT_EQ(frame.top, design.top);
-        EXPECT_EQ(WindowText(form->Handle()), u"Vindel");
+        EXPECT_EQ(frame.left, design.bounds.left);
+        EXPECT_EQ(frame.top, design.bounds.top);
+        EXPECT_EQ(win32::WindowText(form->Handle()), u"Vindel");
         const auto style = ::GetWindowLongPtrW(form->Handle(), GWL_STYLE);
         for (const LONG_PTR part :
              {WS_CAPTION, WS_SYSMENU, WS_THICKFRAME, WS_MINIMIZEBOX, WS_MAXIMIZEBOX})
@@ -55,21 +62,31 @@ TEST_F(FormTest, ClientAreaCaptionAndFrameAsDesigned) {
     EXPECT_EQ(::GetWindowLongPtrW(diagram.Handle(), GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
 }
 
-TEST_F(FormTest, TheWindowsOwnFontIsTheDesignedOne) {
-    FormDesign design = kMainDesign;
-    design.typeface = kCalibri15;
-    const Form form(shell_, design);
-    LOGFONTW font{};
-    ASSERT_NE(::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(form.Handle(), WM_GETFONT, 0, 0)),
-                           sizeof font, &font),
-              0);
-    EXPECT_EQ(std::wstring(font.lfFaceName), L"Calibri");
-    EXPECT_EQ(font.lfHeight, -15);
+// Every family a description names is asked for as it is named, for the
+// window and its controls alike.
+TEST_F(FormTest, FontsAreTheDescribedOnes) {
+    for (const std::u16string_view family : {u"Calibri", u"Tahoma", u"Courier New"}) {
+        SCOPED_TRACE(std::string(family.begin(), family.end()));
+        FormDescription design = kMainForm;
+        design.font = {family, 15};
+        Form form(toolkit_, design);
+        const Label label(form, LabelAt({45, 174, 0, 0}, u"Input Ports", {family, 19}));
+        for (const auto& [font, pixels] :
+             {std::pair{reinterpret_cast<HFONT>(::SendMessageW(form.Handle(), WM_GETFONT, 0, 0)),
+                        15},
+              {label.Font(), 19}}) {
+            LOGFONTW asked{};
+            ASSERT_NE(::GetObjectW(font, sizeof asked, &asked), 0);
+            EXPECT_EQ(std::u16string_view(reinterpret_cast<const char16_t*>(asked.lfFaceName)),
+                      family);
+            EXPECT_EQ(asked.lfHeight, -pixels);
+        }
+    }
 }
 
 TEST_F(FormTest, TheOwnedFormIsInFrontOfItsOwnerAndIsMinimisedWithIt) {
-    Form main(shell_, kMainDesign);
-    Form diagram(shell_, kDiagramDesign, &main);
+    Form main(toolkit_, kMainForm);
+    Form diagram(toolkit_, kDiagramForm, &main);
     main.Show();
     diagram.Show();
     EXPECT_TRUE(Above(diagram.Handle(), main.Handle()));
@@ -78,33 +95,42 @@ TEST_F(FormTest, TheOwnedFormIsInFrontOfItsOwnerAndIsMinimisedWithIt) {
     const auto shown = [&] {
         return ::IsWindowVisible(diagram.Handle()) && !::IsIconic(diagram.Handle());
     };
-    ASSERT_TRUE(BringToFront(shell_, main.Handle()));
+    ASSERT_TRUE(BringToFront(toolkit_, main.Handle()));
     ::SendMessageW(main.Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_TRUE(WaitUntil(shell_, [&] { return !shown(); }));
+    EXPECT_TRUE(WaitUntil(toolkit_, [&] { return !shown(); }));
     ::SendMessageW(main.Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
-    EXPECT_TRUE(WaitUntil(shell_, shown));
+    EXPECT_TRUE(WaitUntil(toolkit_, shown));
 }
 
-TEST_F(FormTest, ClosingTheMainFormEndsTheLoopClosingAnotherHidesIt) {
-    Form main(shell_, kMainDesign);
-    Form diagram(shell_, kDiagramDesign, &main);
+TEST_F(FormTest, ClosingHidesAFormUnlessItsCloseHandlerKeepsIt) {
+    Form main(toolkit_, kMainForm);
+    Form diagram(toolkit_, kDiagramForm, &main);
     main.Show();
     diagram.Show();
     diagram.Close();
     EXPECT_FALSE(diagram.Visible());
-    EXPECT_TRUE(shell_.ProcessMessages());
+    int asked = 0;
+    main.SetOnClose([&] {
+        ++asked;
+        return false;
+    });
     main.Close();
-    EXPECT_TRUE(main.Visible());  // until the program ends
-    EXPECT_FALSE(shell_.ProcessMessages());
-    EXPECT_TRUE(shell_.Terminated());
+    // The close box, as the window system sends it.
+    ::SendMessageW(main.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(asked, 2);
+    EXPECT_TRUE(main.Visible());
+    main.SetOnClose(nullptr);
+    main.Close();
+    EXPECT_FALSE(main.Visible());
+    EXPECT_TRUE(toolkit_.ProcessMessages());
 }
 
 TEST_F(FormTest, TheLayoutIsScaledByTheScreensDensity) {
-    shell_.SetScreenDpi(Dpi(144));
-    Form form(shell_, {u"Vindel", 100, 20, 600, 400});
-    const Label label(form, {45, 174, u"Input Ports", kCalibri19});
-    const Picture picture(form, {u"FRONT", 46, 282});
-    const ComboBox box(form, {{152, 176, 89, 26}, kCalibri15});
+    toolkit_.SetScreenDpi(Dpi(144));
+    Form form(toolkit_, {"Form", u"Vindel", {100, 20, 600, 400}, {u"Tahoma", 11}, {}});
+    const Label label(form, LabelAt({45, 174, 0, 0}, u"Input Ports"));
+    const Picture picture(form, PictureAt({46, 282, 0, 0}, u"SG300-10.png"));
+    const ComboBox box(form, InputAt(ControlKind::ComboBox, {152, 176, 89, 26}));
     form.Show();
 
     RECT client{};
@@ -116,8 +142,7 @@ TEST_F(FormTest, TheLayoutIsScaledByTheScreensDensity) {
     // The picture keeps its proportions; reported in designed pixels.
     EXPECT_EQ(picture.PixelBounds().right - picture.PixelBounds().left, 752);
     EXPECT_EQ(picture.PixelBounds().bottom - picture.PixelBounds().top, 128);
-    EXPECT_EQ(picture.Width(), 501);
-    EXPECT_EQ(picture.Height(), 85);
+    EXPECT_EQ(picture.Geometry(), (Bounds{46, 282, 501, 85}));
     // Drawn at that size: its dark top left corner where the control starts,
     // the control port's yellow frame (385 to 431 across, 26 to 76 down, at
     // 96 dots per inch) half as far again from it.
@@ -131,25 +156,43 @@ TEST_F(FormTest, TheLayoutIsScaledByTheScreensDensity) {
     EXPECT_EQ(closed.bottom - closed.top, 39);
 }
 
-TEST_F(FormTest, TabMovesTheFocusThroughTheVisibleControlsInTheOrderTheyWereMade) {
-    Form form(shell_, kMainDesign);
-    const Label label(form, {45, 174, u"Input Ports", kCalibri19});
-    const ComboBox first(form, {{152, 176, 89, 26}, kCalibri15});
-    const Button second(form, {{398, 622, 97, 39}, u"Connect", kCalibri15});
-    const EditBox third(form, {{167, 493, 122, 26}, u"", kCalibri15});
-    EditBox hidden(form, {{167, 557, 122, 26}, u"", kCalibri15});
-    const ComboBox last(form, {{230, 92, 145, 26}, kCalibri15});
-    hidden.SetVisible(false);
+// The form built from a description with its controls, as the program's
+// windows are: Tab goes through the visible inputs in their tab order.
+constexpr ControlDescription kTabbed[] = {
+    LabelControl("Label", {45, 174, 0, 0}, u"Input Ports", kCalibri19),
+    InputControl(ControlKind::ComboBox, "Last", {230, 92, 145, 26}, u"", kCalibri15,
+                 TextColour::Black, 4, u""),
+    InputControl(ControlKind::Button, "Second", {398, 622, 97, 39}, u"Connect", kCalibri15,
+                 TextColour::Black, 1, u""),
+    InputControl(ControlKind::EditBox, "Third", {167, 493, 122, 26}, u"", kCalibri15,
+                 TextColour::Black, 2, u""),
+    InputControl(ControlKind::EditBox, "Hidden", {167, 557, 122, 26}, u"", kCalibri15,
+                 TextColour::Black, 3, u""),
+    InputControl(ControlKind::ComboBox, "First", {152, 176, 89, 26}, u"", kCalibri15,
+                 TextColour::Black, 0, u""),
+};
+
+TEST_F(FormTest, TabMovesTheFocusThroughTheVisibleControlsInTheirTabOrder) {
+    FormDescription description = kMainForm;
+    description.controls = kTabbed;
+    Form form(toolkit_, description);
+    // The window that takes the keys: a combo box's edit box.
+    const auto input = [&](std::string_view name) {
+        vindel::Control* control = form.Find(name);
+        if (const auto* box = dynamic_cast<const ComboBox*>(control))
+            return box->EditHandle();
+        return dynamic_cast<const win32::Control&>(*control).Handle();
+    };
+    form.Find("Hidden")->SetVisible(false);
     form.Show();
     // The first activation puts the focus on the first of them.
-    ASSERT_TRUE(WaitUntil(shell_, [&] { return ::GetFocus() == first.EditHandle(); }));
+    ASSERT_TRUE(WaitUntil(toolkit_, [&] { return ::GetFocus() == input("First"); }));
 
-    for (const HWND next :
-         {second.Handle(), third.Handle(), last.EditHandle(), first.EditHandle()}) {
-        PressKey(shell_, VK_TAB);
-        EXPECT_EQ(::GetFocus(), next);
+    for (const std::string_view next : {"Second", "Third", "Last", "First"}) {
+        PressKey(toolkit_, VK_TAB);
+        EXPECT_EQ(::GetFocus(), input(next));
     }
 }
 
 }  // namespace
-}  // namespace vindel::win32::testing
+}  // namespace vindel::testing

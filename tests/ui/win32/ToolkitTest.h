@@ -3,38 +3,41 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <string_view>
 
-#include "common/Exception.h"
-#include "ui/win32/Form.h"
-#include "ui/win32/Shell.h"
-#include "ui/win32/Typeface.h"
+#include "ui/WindowDescription.h"
+#include "ui/win32/Win32Toolkit.h"
 
-namespace vindel::win32::testing {
+namespace vindel::testing {
 
-// The windows as the program designs them.
-inline const FormDesign kMainDesign{u"Vindel", 200, 0, 969, 669};
-inline const FormDesign kDiagramDesign{u"Vindel", 200, 50, 924, 429};
-inline const Typeface kCalibri19{FontFamily::Calibri, 19, FontStyle::Regular};
-inline const Typeface kCalibri15{FontFamily::Calibri, 15, FontStyle::Regular};
+// The windows as the program designs them, without their controls.
+inline constexpr FormDescription kMainForm{
+    "Form1", u"Vindel", {200, 0, 969, 669}, {u"Tahoma", 11}, {}};
+inline constexpr FormDescription kDiagramForm{
+    "Form2", u"Vindel", {200, 50, 924, 429}, {u"Tahoma", 11}, {}};
+inline constexpr FontDescription kCalibri19{u"Calibri", 19};
+inline constexpr FontDescription kCalibri15{u"Calibri", 15};
 
-// A shell per test; failures that escape a handler are kept, not shown.
+// Rows of descriptions for the controls a test makes by themselves.
+constexpr ControlDescription LabelAt(Bounds at, std::u16string_view caption,
+                                     FontDescription font = kCalibri19,
+                                     TextColour colour = TextColour::Black) {
+    return LabelControl("Label", at, caption, font, colour);
+}
+// The pictures of the test program: "SG300-10.png" and "banner.bmp". With
+// a width and height the picture is cut at them; without, it takes its own.
+constexpr ControlDescription PictureAt(Bounds at, std::u16string_view picture) {
+    return PictureControl("Picture", at, picture, at.width == 0 && at.height == 0);
+}
+constexpr ControlDescription InputAt(ControlKind kind, Bounds at, std::u16string_view text = u"",
+                                     FontDescription font = kCalibri15) {
+    return InputControl(kind, "Input", at, text, font, TextColour::Black, -1, u"");
+}
+
+// A toolkit per test, its main window shown as an ordinary window.
 class ToolkitTest : public ::testing::Test {
   protected:
-    ToolkitTest() {
-        shell_.SetTitle(u"Vindel");
-        shell_.SetFailureHandler([this](std::exception_ptr failure) {
-            try {
-                std::rethrow_exception(failure);
-            } catch (const Exception& e) {
-                failures_.push_back(e.Message());
-            }
-        });
-    }
-
-    Shell shell_;
-    std::vector<std::u16string> failures_;
+    win32::Win32Toolkit toolkit_{SW_SHOWNORMAL};
 };
 
-}  // namespace vindel::win32::testing
+}  // namespace vindel::testing

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/win32/Shell.h"
+#include "ui/win32/Win32Toolkit.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +11,16 @@
 #include "ToolkitTest.h"
 #include "common/MainThreadQueue.h"
 #include "ui/win32/EditBox.h"
+#include "ui/win32/Form.h"
 #include "ui/win32/NoticeBox.h"
 
-namespace vindel::win32::testing {
+namespace vindel::testing {
 namespace {
+
+using win32::EditBox;
+using win32::Form;
+using win32::NoticeStyle;
+using win32::Win32Toolkit;
 
 // A window of another program: a thread of its own, with its own messages.
 class OtherProgram final {
@@ -54,38 +60,38 @@ class OtherProgram final {
 };
 
 // The process's queue towards the user-interface thread wakes it through
-// the shell, as the program sets it up, for as long as this lives.
+// the toolkit, as the program sets it up, for as long as this lives.
 class HandOversThrough final {
   public:
-    explicit HandOversThrough(Shell& shell) {
-        shell.SetWakeUpHandler([] { MainThread().CheckSynchronize(); });
-        MainThread().SetWakeUp([&shell] { shell.WakeUp(); });
+    explicit HandOversThrough(Win32Toolkit& toolkit) {
+        toolkit.SetWakeUpHandler([] { MainThread().CheckSynchronize(); });
+        MainThread().SetWakeUp([&toolkit] { toolkit.WakeUp(); });
     }
     ~HandOversThrough() { MainThread().SetWakeUp(nullptr); }
     HandOversThrough(const HandOversThrough&) = delete;
     HandOversThrough& operator=(const HandOversThrough&) = delete;
 };
 
-class ShellTest : public ToolkitTest {
+class Win32ToolkitTest : public ToolkitTest {
   protected:
-    ShellTest() {
-        main_.SetActivationHandler([this] { ++main_activations_; });
-        diagram_.SetActivationHandler([this] { ++diagram_activations_; });
+    Win32ToolkitTest() {
+        main_.SetOnActivate([this] { ++main_activations_; });
+        diagram_.SetOnActivate([this] { ++diagram_activations_; });
     }
 
     bool Active(const Form& form) {
-        return WaitUntil(shell_, [&] { return ::GetActiveWindow() == form.Handle(); });
+        return WaitUntil(toolkit_, [&] { return ::GetActiveWindow() == form.Handle(); });
     }
 
-    Form main_{shell_, kMainDesign};
-    Form diagram_{shell_, kDiagramDesign, &main_};
-    EditBox edit_{main_, {{167, 493, 122, 26}, u"", kCalibri15}};
-    EditBox other_{main_, {{167, 557, 122, 26}, u"", kCalibri15}};
+    Form main_{toolkit_, kMainForm};
+    Form diagram_{toolkit_, kDiagramForm, &main_};
+    EditBox edit_{main_, InputAt(ControlKind::EditBox, {167, 493, 122, 26})};
+    EditBox other_{main_, InputAt(ControlKind::EditBox, {167, 557, 122, 26})};
     int main_activations_ = 0;
     int diagram_activations_ = 0;
 };
 
-TEST_F(ShellTest, AFormActivatedFromAnotherOfTheProgramsWindowsOrFromNoneRunsItsHandler) {
+TEST_F(Win32ToolkitTest, AFormActivatedFromAnotherOfTheProgramsWindowsOrFromNoneRunsItsHandler) {
     main_.Show();
     ASSERT_TRUE(Active(main_));
     EXPECT_EQ(main_activations_, 1);
@@ -93,9 +99,9 @@ TEST_F(ShellTest, AFormActivatedFromAnotherOfTheProgramsWindowsOrFromNoneRunsIts
     diagram_.Show();
     ASSERT_TRUE(Active(diagram_));
     EXPECT_EQ(diagram_activations_, 1);
-    ASSERT_TRUE(BringToFront(shell_, main_.Handle()));
+    ASSERT_TRUE(BringToFront(toolkit_, main_.Handle()));
     EXPECT_EQ(main_activations_, 2);
-    ASSERT_TRUE(BringToFront(shell_, diagram_.Handle()));
+    ASSERT_TRUE(BringToFront(toolkit_, diagram_.Handle()));
     EXPECT_EQ(diagram_activations_, 2);
     // Hidden: the main form becomes active coming from none.
     diagram_.Close();
@@ -104,40 +110,25 @@ TEST_F(ShellTest, AFormActivatedFromAnotherOfTheProgramsWindowsOrFromNoneRunsIts
     EXPECT_EQ(diagram_activations_, 2);
 }
 
-TEST_F(ShellTest, AFailingActivationHandlerIsReportedOnceAndNotRunAgainWhenTheBoxCloses) {
-    shell_.SetFailureHandler([this](std::exception_ptr) { shell_.ShowError(u"Boom"); });
-    main_.SetActivationHandler([this] {
-        ++main_activations_;
-        throw Exception(u"List index out of bounds (7)");
-    });
-    const BoxAnswerer answerer;
-    main_.Show();
-    ASSERT_TRUE(Active(main_));
-    shell_.ProcessMessages();
-    EXPECT_EQ(main_activations_, 1);
-    ASSERT_EQ(answerer.Boxes().size(), 1u);
-    EXPECT_EQ(answerer.Boxes().front().owner, main_.Handle());
-}
-
-TEST_F(ShellTest, ComingBackFromAnotherProgramRunsNoHandler) {
+TEST_F(Win32ToolkitTest, ComingBackFromAnotherProgramRunsNoHandler) {
     main_.Show();
     ASSERT_TRUE(Active(main_));
     OtherProgram other;
-    ASSERT_TRUE(BringToFront(shell_, other.Window()));
+    ASSERT_TRUE(BringToFront(toolkit_, other.Window()));
     EXPECT_EQ(::GetActiveWindow(), nullptr);
     // The operator closes it and is back in the program.
     other.Quit();
-    ASSERT_TRUE(WaitUntil(shell_, [&] { return ::GetForegroundWindow() == main_.Handle(); }));
+    ASSERT_TRUE(WaitUntil(toolkit_, [&] { return ::GetForegroundWindow() == main_.Handle(); }));
     EXPECT_TRUE(Active(main_));
     EXPECT_EQ(main_activations_, 1);
 }
 
-TEST_F(ShellTest, TheErrorBoxBelongsToTheActiveFormAndGivesActivationAndFocusBack) {
+TEST_F(Win32ToolkitTest, TheErrorBoxBelongsToTheActiveFormAndGivesActivationAndFocusBack) {
     main_.Show();
     ASSERT_TRUE(Active(main_));
     ::SetFocus(other_.Handle());
     const BoxAnswerer answerer;
-    shell_.ShowError(u"Cannot open file \"Vindel.ini\". Access is denied.");
+    toolkit_.ShowError(u"Vindel", u"Cannot open file \"Vindel.ini\". Access is denied.");
 
     ASSERT_EQ(answerer.Boxes().size(), 1u);
     const ShownBox& box = answerer.Boxes().front();
@@ -153,21 +144,21 @@ TEST_F(ShellTest, TheErrorBoxBelongsToTheActiveFormAndGivesActivationAndFocusBac
     EXPECT_EQ(main_activations_, 1);
 }
 
-TEST_F(ShellTest, WithNoActiveFormTheHiddenWindowOwnsTheBox) {
+TEST_F(Win32ToolkitTest, WithNoActiveFormTheHiddenWindowOwnsTheBox) {
     const BoxAnswerer answerer;
-    shell_.ShowError(u"");
+    toolkit_.ShowError(u"Vindel", u"");
     ASSERT_EQ(answerer.Boxes().size(), 1u);
-    EXPECT_EQ(answerer.Boxes().front().owner, shell_.Window());
+    EXPECT_EQ(answerer.Boxes().front().owner, toolkit_.Window());
     EXPECT_TRUE(answerer.Boxes().front().texts.empty());
 }
 
-TEST_F(ShellTest, TheNoticeBoxIsATaskDialogCentredInTheWorkArea) {
+TEST_F(Win32ToolkitTest, TheNoticeBoxIsATaskDialogCentredInTheWorkArea) {
     main_.Show();
     ASSERT_TRUE(Active(main_));
     ::SetFocus(other_.Handle());
-    ASSERT_TRUE(TaskDialogAvailable());  // common controls 6, from the manifest
+    ASSERT_TRUE(win32::TaskDialogAvailable());  // common controls 6, from the manifest
     const BoxAnswerer answerer;
-    shell_.ShowNotice(u"Setup Complete!");
+    toolkit_.ShowNotice(u"Vindel", u"Setup Complete!");
 
     ASSERT_EQ(answerer.Boxes().size(), 1u);
     const ShownBox& box = answerer.Boxes().front();
@@ -187,11 +178,11 @@ TEST_F(ShellTest, TheNoticeBoxIsATaskDialogCentredInTheWorkArea) {
     EXPECT_EQ(main_activations_, 1);
 }
 
-TEST_F(ShellTest, WithoutTaskDialogsTheNoticeIsASmallDialogCentredOnTheScreen) {
+TEST_F(Win32ToolkitTest, WithoutTaskDialogsTheNoticeIsASmallDialogCentredOnTheScreen) {
     main_.Show();
     ASSERT_TRUE(Active(main_));
     const BoxAnswerer answerer;
-    shell_.ShowNotice(u"Please watting few minute!", NoticeStyle::SmallDialog);
+    toolkit_.ShowNotice(u"Vindel", u"Please watting few minute!", NoticeStyle::SmallDialog);
 
     ASSERT_EQ(answerer.Boxes().size(), 1u);
     const ShownBox& box = answerer.Boxes().front();
@@ -208,8 +199,8 @@ TEST_F(ShellTest, WithoutTaskDialogsTheNoticeIsASmallDialogCentredOnTheScreen) {
 
 // The Telnet client's receiving thread hands its deliveries over this way
 // and waits for them; the provisioning script's boxes must not block them.
-TEST_F(ShellTest, TheWakeUpRunsInsideTheModalLoopOfABox) {
-    const HandOversThrough handOvers(shell_);
+TEST_F(Win32ToolkitTest, TheWakeUpRunsInsideTheModalLoopOfABox) {
+    const HandOversThrough handOvers(toolkit_);
     std::thread worker;
     std::atomic<bool> ran{false};
     bool ranInBox = false;
@@ -225,18 +216,23 @@ TEST_F(ShellTest, TheWakeUpRunsInsideTheModalLoopOfABox) {
             }
             return ran.load();
         });
-        shell_.ShowNotice(u"Setup Complete!");
+        toolkit_.ShowNotice(u"Vindel", u"Setup Complete!");
         EXPECT_FALSE(answerer.TimedOut());
     }
     // Had it not run in the box, the worker would still be waiting for it.
-    EXPECT_TRUE(WaitUntil(shell_, [&] { return ran.load(); }));
+    EXPECT_TRUE(WaitUntil(toolkit_, [&] { return ran.load(); }));
     if (worker.joinable())
         worker.join();
     EXPECT_TRUE(ranInBox);
 }
 
-TEST_F(ShellTest, TheLoopRunsWakeUpsUntilTheMainFormIsClosed) {
-    const HandOversThrough handOvers(shell_);
+TEST_F(Win32ToolkitTest, TheLoopRunsWakeUpsUntilTheMainFormIsClosed) {
+    const HandOversThrough handOvers(toolkit_);
+    // As the application object has the main window end the program.
+    main_.SetOnClose([this] {
+        toolkit_.Terminate();
+        return false;
+    });
     main_.Show();
     diagram_.Show();
     bool diagramHidden = false;
@@ -247,11 +243,11 @@ TEST_F(ShellTest, TheLoopRunsWakeUpsUntilTheMainFormIsClosed) {
         });
         MainThread().Synchronize([&] { main_.Close(); });
     });
-    shell_.RunLoop();
+    toolkit_.RunLoop();
     worker.join();
     EXPECT_TRUE(diagramHidden);
-    EXPECT_TRUE(shell_.Terminated());
+    EXPECT_TRUE(toolkit_.Terminated());
 }
 
 }  // namespace
-}  // namespace vindel::win32::testing
+}  // namespace vindel::testing

@@ -9,11 +9,11 @@
 namespace vindel::qt {
 
 // A one-line edit box; a password box shows one "*" per character.
-class TEdit final : public QLineEdit, public EditBox {
+class EditBox final : public QLineEdit, public vindel::EditBox {
     Q_OBJECT
 
   public:
-    TEdit(QWidget* parent, const ControlDescription& description);
+    EditBox(QWidget* parent, const ControlDescription& description);
 
     bool Visible() const override;
     void SetVisible(bool visible) override { setVisible(visible); }

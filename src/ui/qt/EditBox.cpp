@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/Edit.h"
+#include "ui/qt/EditBox.h"
 
 #include "ui/qt/FormStyle.h"
 #include "ui/qt/QtText.h"
@@ -8,7 +8,7 @@
 
 namespace vindel::qt {
 
-TEdit::TEdit(QWidget* parent, const ControlDescription& description)
+EditBox::EditBox(QWidget* parent, const ControlDescription& description)
     : QLineEdit(ToQString(description.text), parent) {
     setObjectName(ToQString(description.name));
     const Bounds& bounds = description.bounds;
@@ -20,15 +20,15 @@ TEdit::TEdit(QWidget* parent, const ControlDescription& description)
     }
 }
 
-bool TEdit::Visible() const {
+bool EditBox::Visible() const {
     return VisibleInForm(*this);
 }
 
-Bounds TEdit::Geometry() const {
+Bounds EditBox::Geometry() const {
     return GeometryOf(*this);
 }
 
-void TEdit::SetText(const std::u16string& text) {
+void EditBox::SetText(const std::u16string& text) {
     setText(ToQString(text));
 }
 

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,26 +14,21 @@ namespace vindel::qt {
 class QtToolkit;
 
 // A window of the program on Qt, built from its description: its controls
-// (the T classes of qt/), its designed place and colours, and the activation
-// and close rules of Form.
-class FormWindow final : public QWidget, public Form {
+// (the classes of qt/), its designed place and colours. What happens to it
+// goes to the toolkit's rules (Toolkit).
+class Form final : public QWidget, public vindel::Form {
     Q_OBJECT
 
   public:
     // A form with an owner is a separate window that stays in front of its
     // owner, is minimised with it and has no task-bar entry of its own.
-    FormWindow(QtToolkit& toolkit, const FormDescription& description, FormWindow* owner);
+    Form(QtToolkit& toolkit, const FormDescription& description, Form* owner);
 
     Control* Find(std::string_view name) const override;
     void Show() override;
     void Hide() override;
     void Close() override;
     bool Visible() const override;
-    void SetOnActivate(std::function<void()> handler) override;
-    void SetOnClose(std::function<bool()> handler) override;
-
-    // Runs the activation handler; the toolkit decides when.
-    void RunActivation();
 
   protected:
     bool event(QEvent* event) override;
@@ -47,8 +41,6 @@ class FormWindow final : public QWidget, public Form {
 
     QtToolkit& toolkit_;
     std::vector<std::pair<std::string, Control*>> controls_;
-    std::function<void()> on_activate_;
-    std::function<bool()> on_close_;
 };
 
 }  // namespace vindel::qt

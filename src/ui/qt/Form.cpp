@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/FormWindow.h"
+#include "ui/qt/Form.h"
 
 #include <QCloseEvent>
 #include <QHideEvent>
@@ -7,10 +7,9 @@
 #include <algorithm>
 #include <map>
 
-#include "ui/HandlerGuard.h"
 #include "ui/qt/Button.h"
 #include "ui/qt/ComboBox.h"
-#include "ui/qt/Edit.h"
+#include "ui/qt/EditBox.h"
 #include "ui/qt/FormStyle.h"
 #include "ui/qt/Label.h"
 #include "ui/qt/Picture.h"
@@ -33,23 +32,23 @@ constexpr Qt::WindowFlags kOwnedWindow = Qt::Dialog | Qt::WindowTitleHint |
 QWidget* MakeControl(QWidget& form, const ControlDescription& d) {
     switch (d.kind) {
         case ControlKind::Label:
-            return new TLabel(&form, d);
+            return new Label(&form, d);
         case ControlKind::Picture:
-            return new TImage(&form, d);
+            return new Picture(&form, d);
         case ControlKind::ComboBox:
-            return new TComboBox(&form, d);
+            return new ComboBox(&form, d);
         case ControlKind::EditBox:
         case ControlKind::PasswordBox:
-            return new TEdit(&form, d);
+            return new EditBox(&form, d);
         case ControlKind::Button:
-            return new TButton(&form, d);
+            return new Button(&form, d);
     }
     return nullptr;
 }
 
 }  // namespace
 
-FormWindow::FormWindow(QtToolkit& toolkit, const FormDescription& description, FormWindow* owner)
+Form::Form(QtToolkit& toolkit, const FormDescription& description, Form* owner)
     : QWidget(owner, owner != nullptr ? kOwnedWindow : Qt::WindowFlags()), toolkit_(toolkit) {
     setObjectName(ToQString(description.name));
     ApplyFormStyle(*this, ToQString(description.caption), description.font);
@@ -59,7 +58,7 @@ FormWindow::FormWindow(QtToolkit& toolkit, const FormDescription& description, F
     MakeControls(description);
 }
 
-void FormWindow::MakeControls(const FormDescription& description) {
+void Form::MakeControls(const FormDescription& description) {
     std::map<int, QWidget*> tabOrder;
     for (const ControlDescription& d : description.controls) {
         QWidget* control = MakeControl(*this, d);
@@ -81,50 +80,37 @@ void FormWindow::MakeControls(const FormDescription& description) {
         tabOrder.begin()->second->setFocus();
 }
 
-Control* FormWindow::Find(std::string_view name) const {
+Control* Form::Find(std::string_view name) const {
     const auto found = std::find_if(controls_.begin(), controls_.end(),
                                     [name](const auto& entry) { return entry.first == name; });
     return found != controls_.end() ? found->second : nullptr;
 }
 
-void FormWindow::Show() {
+void Form::Show() {
     show();
     activateWindow();
 }
 
-void FormWindow::Hide() {
+void Form::Hide() {
     hide();
 }
 
-void FormWindow::Close() {
+void Form::Close() {
     close();
 }
 
-bool FormWindow::Visible() const {
+bool Form::Visible() const {
     return isVisible();
 }
 
-void FormWindow::SetOnActivate(std::function<void()> handler) {
-    on_activate_ = std::move(handler);
-}
-
-void FormWindow::SetOnClose(std::function<bool()> handler) {
-    on_close_ = std::move(handler);
-}
-
-void FormWindow::RunActivation() {
-    if (on_activate_)
-        RunGuarded(on_activate_);
-}
-
-bool FormWindow::event(QEvent* event) {
+bool Form::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
         toolkit_.FormActivated(*this);
     }
     return QWidget::event(event);
 }
 
-void FormWindow::showEvent(QShowEvent* event) {
+void Form::showEvent(QShowEvent* event) {
     // Before the window system maps the window; a window restored from
     // minimised keeps what it had.
     if (!event->spontaneous() && parentWidget() != nullptr)
@@ -132,7 +118,7 @@ void FormWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
-void FormWindow::hideEvent(QHideEvent* event) {
+void Form::hideEvent(QHideEvent* event) {
     // A window minimised by the window system is not gone; one hidden by the
     // program is, and the next window to become active comes from none.
     if (!event->spontaneous()) {
@@ -141,11 +127,12 @@ void FormWindow::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
 }
 
-void FormWindow::closeEvent(QCloseEvent* event) {
-    bool close = true;
-    if (on_close_)
-        RunGuarded([&] { close = on_close_(); });
-    if (!close) {
+void Form::closeEvent(QCloseEvent* event) {
+    // A close request of the window system's arrives spontaneous; Close's
+    // doesn't.
+    const auto request =
+        event->spontaneous() ? Toolkit::CloseRequest::WindowSystem : Toolkit::CloseRequest::Program;
+    if (!toolkit_.CloseRequested(*this, request)) {
         event->ignore();
         return;
     }
