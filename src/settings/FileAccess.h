@@ -38,11 +38,10 @@ std::string ReadWholeFile(const std::string& name);
 // to its final path), and a link to no file creates its target. A new file,
 // and the file beside it, are private to their owner: 0600 on POSIX, an
 // access list for the owner alone on Windows. An existing one keeps its
-// permissions (on Windows its access list and attributes). Raises EFCreateError when the file can't be created or
-// replaced, also when it exists and is no regular file (a device, a pipe, a
-// socket), which is left untouched (on Windows also while another program
-// has it open); EWriteError ("Stream write error") when not all bytes are
-// written, a file-size limit included.
+// permissions (on Windows its access list and attributes). Raises EFCreateError when the file can't
+// be created or replaced, also when it exists and is no regular file (a device, a pipe, a socket),
+// which is left untouched (on Windows also while another program has it open); EWriteError ("Stream
+// write error") when not all bytes are written, a file-size limit included.
 void ReplaceWholeFile(const std::string& name, std::string_view bytes);
 
 }  // namespace vindel
