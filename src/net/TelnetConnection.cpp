@@ -88,9 +88,8 @@ void TelnetConnection::ReadWhatWaitsLocked() {
             InputBuffer.append(read_buffer_.get(), got);
         }
     } catch (const EIdSocketError&) {
-        // Winsock drops what came before a reset and reports the reset again:
-        // then there is nothing more to take. The send's failure is the one
-        // to report.
+        // A read that fails as well (Winsock reports a reset to every call)
+        // has nothing more to give. The send's failure is the one to report.
     }
 }
 

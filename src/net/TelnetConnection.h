@@ -49,8 +49,9 @@ class TelnetConnection final {
     // Reads once, without waiting, if the socket is readable and the buffer
     // has room; with the buffer full, looks for the peer's close or reset
     // without reading. Then tells whether the connection can be written to
-    // or still has bytes to deliver; after a failure it can't and has none.
-    // Raises a failed read, kept or new, and closes the connection.
+    // or still has bytes to deliver. Raises a failed read, kept or new, and
+    // closes the connection; from then on the answer is false, though bytes
+    // that came before the failure may still wait to be taken.
     bool Poll();
     // The receiving thread's wait: up to `timeout_ms` for the socket to turn
     // readable, then a read as in Poll. Waits not at all when nothing could be
