@@ -43,8 +43,11 @@ void TIdTelnet::Connect() {
         throw EIdHostRequired(u"");
     if (Port == 0)
         throw EIdPortRequired(u"");
-    // A thread left from a connection the peer closed: Connected said false,
-    // so it has nothing left to deliver and ends within a pass.
+    // A thread left from a connection the peer closed or that failed: it
+    // ends within a pass. What a failed one left undelivered belongs to that
+    // connection, not to this one.
+    if (connection_)
+        connection_->DropInput();
     ReleaseThread();
     if (!connection_)
         connection_ = std::make_unique<TelnetConnection>();
@@ -121,15 +124,20 @@ void TIdTelnet::ReleaseThread() {
 bool TIdTelnet::ReadPass() {
     // Not through Connected: a failed read met here is kept for the
     // user-interface thread, which is told of it by its next Connected or
-    // SendCh; this thread just ends.
-    connection_->WaitAndRead(ReadPassWaitMs);
+    // SendCh. What came before it is still delivered, then this thread ends.
+    bool failed = false;
+    try {
+        connection_->WaitAndRead(ReadPassWaitMs);
+    } catch (const EIdSocketError&) {
+        failed = true;
+    }
     if (connection_->HasInput()) {
         if (ThreadedEvent)
             Deliver();
         else
             MainThread().Synchronize([this] { Deliver(); });
     }
-    return !(connection_->IsClosed() && !connection_->HasInput());
+    return !failed && !(connection_->IsClosed() && !connection_->HasInput());
 }
 
 void TIdTelnet::Deliver() {
@@ -146,8 +154,11 @@ void TIdTelnet::Deliver() {
 }
 
 void TIdTelnet::Reply(std::string_view bytes) {
-    // A reply to a closed connection is dropped without a word.
-    if (Connected())
+    // A reply to a closed or failed connection is dropped without a word. A
+    // failure met here is the caller's to hear of, by its next Connected or
+    // SendCh: raised inside the delivery, it would end that delivery, and
+    // the bytes that came before the failure would be lost with it.
+    if (connection_->PollWritable())
         Write(bytes);
 }
 

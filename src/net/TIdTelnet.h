@@ -68,6 +68,8 @@ class TIdTelnet final : private TelnetOptionParser::Events {
     // A failed read (a reset: 10054), met here or by the receiving thread,
     // is raised once by the next Connected, SendCh or Connect; the
     // connection is then closed, so the Connect after it starts afresh.
+    // What arrived before the failure is still delivered; a Connect drops
+    // what is left of it.
     bool Connected();
     // Writes one character as 7-bit ASCII ("?" for anything above 0x7F), a
     // carriage return as CR LF until the peer has shown it speaks Telnet.

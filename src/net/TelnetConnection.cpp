@@ -19,6 +19,7 @@ void TelnetConnection::Open(std::u16string_view host, std::uint16_t port) {
         ClosedGracefully = false;
         opened_ = false;
         read_failure_ = 0;
+        failed_ = false;
         socket_.Close();
     }
     Socket socket = Socket::OpenTcp4();
@@ -70,8 +71,26 @@ void TelnetConnection::ReadLocked() {
 void TelnetConnection::ReportFailureLocked() {
     const int code = std::exchange(read_failure_, 0);
     CloseLocked();
-    InputBuffer.clear();
+    failed_ = true;
     RaiseSocketError(code);
+}
+
+void TelnetConnection::ReadWhatWaitsLocked() {
+    if (!opened_)
+        return;
+    try {
+        while (InputBuffer.size() < InputBufferLimit && socket_.WaitReadable(0)) {
+            const std::size_t room =
+                std::min(RecvBufferSize, InputBufferLimit - InputBuffer.size());
+            const std::size_t got = socket_.Receive(read_buffer_.get(), room);
+            if (got == 0)
+                return;
+            InputBuffer.append(read_buffer_.get(), got);
+        }
+    } catch (const EIdSocketError&) {
+        // A read that fails as well (Winsock reports a reset to every call)
+        // has nothing more to give. The send's failure is the one to report.
+    }
 }
 
 bool TelnetConnection::Poll() {
@@ -79,7 +98,13 @@ bool TelnetConnection::Poll() {
     ReadOnceLocked();
     if (read_failure_ != 0)
         ReportFailureLocked();
-    return WritableLocked() || !InputBuffer.empty();
+    return WritableLocked() || (!failed_ && !InputBuffer.empty());
+}
+
+bool TelnetConnection::PollWritable() {
+    const std::lock_guard lock(mutex_);
+    ReadOnceLocked();
+    return read_failure_ == 0 && WritableLocked();
 }
 
 void TelnetConnection::WaitAndRead(int timeout_ms) {
@@ -106,6 +131,11 @@ std::string TelnetConnection::TakeInput() {
     const std::lock_guard lock(mutex_);
     taken.swap(InputBuffer);
     return taken;
+}
+
+void TelnetConnection::DropInput() {
+    const std::lock_guard lock(mutex_);
+    InputBuffer.clear();
 }
 
 bool TelnetConnection::HasInput() const {
@@ -154,9 +184,10 @@ void TelnetConnection::Write(std::string_view bytes, int stall_limit_ms) {
             throw closed();
         // The connection is dead, or (10060) stuck behind a peer that reads
         // nothing, which a later write would only wait for again: nothing
-        // more is sent or received on it.
+        // more is sent or received on it, but what it sent before is kept.
+        ReadWhatWaitsLocked();
         CloseLocked();
-        InputBuffer.clear();
+        failed_ = true;
         throw;
     }
 }
@@ -182,6 +213,7 @@ void TelnetConnection::ReleaseSocket() noexcept {
     const std::lock_guard lock(mutex_);
     opened_ = false;
     read_failure_ = 0;
+    failed_ = false;
     socket_.Close();
     InputBuffer.clear();
 }

@@ -26,8 +26,11 @@ namespace vindel {
 // A failed read is kept and raised again by every later read, as Winsock does
 // (Linux reports a reset to one read only, and end of stream afterwards). The
 // caller's thread is told once, by Poll or Write, whichever thread met it:
-// then the connection is closed and its undelivered bytes dropped, so the
-// next Open starts afresh. A failed write ends the connection the same way.
+// then the connection is closed. A failed write ends the connection the same
+// way. What arrived before the failure stays to be taken (a switch that
+// refuses a login says so, then resets): the failed connection no longer
+// counts as connected, yet its bytes are delivered; the next Open drops
+// whatever is left.
 class TelnetConnection final {
   public:
     // The most bytes one read takes from the socket.
@@ -47,7 +50,8 @@ class TelnetConnection final {
     // has room; with the buffer full, looks for the peer's close or reset
     // without reading. Then tells whether the connection can be written to
     // or still has bytes to deliver. Raises a failed read, kept or new, and
-    // closes the connection.
+    // closes the connection; from then on the answer is false, though bytes
+    // that came before the failure may still wait to be taken.
     bool Poll();
     // The receiving thread's wait: up to `timeout_ms` for the socket to turn
     // readable, then a read as in Poll. Waits not at all when nothing could be
@@ -55,8 +59,16 @@ class TelnetConnection final {
     // and keeps it for the caller's thread.
     void WaitAndRead(int timeout_ms);
 
+    // Reads once, without waiting, like Poll, and tells whether a write could
+    // go out now. A failed read is kept for the next Poll or Write, never
+    // raised here: for the replies of a delivery, which must not take the
+    // report meant for the caller's own calls.
+    bool PollWritable();
+
     // Takes every undelivered byte, in arrival order.
     std::string TakeInput();
+    // Drops every undelivered byte.
+    void DropInput();
     bool HasInput() const;
     std::size_t InputSize() const;
     // The socket is closed: by the peer, or by Close.
@@ -85,9 +97,13 @@ class TelnetConnection final {
     // A read of what waits at the socket, if anything; raises a failed one.
     void ReadLocked();
     void CloseLocked();
-    // Raises the kept failure, once, after closing the connection and
-    // dropping its undelivered bytes.
+    // Raises the kept failure, once, after closing the connection. Its
+    // undelivered bytes stay for delivery.
     [[noreturn]] void ReportFailureLocked();
+    // After a failed send: takes in what still waits at the socket, without
+    // waiting and up to the limit. A send that met the peer's reset has taken
+    // its error, and the bytes that came before it can still be read.
+    void ReadWhatWaitsLocked();
     bool WritableLocked() const;
 
     mutable std::mutex mutex_;
@@ -97,6 +113,7 @@ class TelnetConnection final {
     bool ClosedGracefully = false;
     bool opened_ = false;   // set by Open, cleared when the socket is closed
     int read_failure_ = 0;  // the code of a failed read, until the caller is told
+    bool failed_ = false;   // the caller was told of a failure; cleared by Open
 };
 
 }  // namespace vindel

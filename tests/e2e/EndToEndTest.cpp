@@ -262,6 +262,29 @@ TEST_F(EndToEndTest, RefusedLoginIsReportedAndTheCorrectedOneCompletes) {
     EXPECT_EQ(sim.Connections(), 2u);
 }
 
+// A switch that closes with typed lines still unread resets the connection,
+// and Vindel, typing on, meets the reset: what the switch said before it
+// still tells the operator that the login was refused.
+TEST_F(EndToEndTest, RefusedLoginEndedByAResetIsReportedAsTheRefusal) {
+    SimulatedSwitch::Options options;
+    options.close_with_reset = true;
+    SimulatedSwitch sim(options);
+    testing::HurryProvisioning();
+    testing::ChooseSetup(0, 2, 3);
+    Form1->Edit3->SetText(u"secrets");
+    ModalBoxAcceptor boxes;
+    Form1->Button1->Click();
+    EXPECT_EQ(Texts(boxes), QStringList({"Please watting few minute!",
+                                         "The switch refused the login name or password, so "
+                                         "nothing was set up. Correct them and press "
+                                         "\"Connect\" again."}));
+    EXPECT_EQ(sim.Resets(), 1u);
+    EXPECT_EQ(FirstLineOfSettings(), "0\r");
+    EXPECT_FALSE(Form2->Visible());
+    EXPECT_TRUE(Form1->Button1->Visible());
+    EXPECT_FALSE(Form1->IdTelnet1.Connected());
+}
+
 // SG300-20 chosen with 12 inputs, on a switch with 10 ports: the first port
 // it lacks is named, the file stays unmarked and no diagram is shown.
 TEST_F(EndToEndTest, WrongModelNamesTheRefusedInterface) {

@@ -23,6 +23,7 @@
 #include "common/MainThreadQueue.h"
 #include "common/Text.h"
 #include "net/EIdException.h"
+#include "net/TelnetConnection.h"
 
 namespace vindel {
 namespace {
@@ -251,7 +252,10 @@ TEST_F(TIdTelnetTest, PeerCloseWithNothingWaitingMakesWritesSilentAndAllowsAReco
 // Linux reports a reset to one read only, the end of stream afterwards: it is
 // 10054 all the same whichever thread meets it first, before anything has
 // been typed or amid the typing. It is reported once, and the connection is
-// then closed, so that it doesn't stand in the way of the next Connect.
+// then closed, so that it doesn't stand in the way of the next Connect. What
+// the peer said before the reset is delivered all the same (a switch that
+// refuses a login says so, then resets); an option request among it gets no
+// reply, as the connection is gone by then.
 TEST_F(TIdTelnetTest, ResetIsReportedOnceWhicheverThreadMeetsItThenAConnectStartsAfresh) {
 #ifdef _WIN32
     if (RunningUnderWine())
@@ -279,8 +283,10 @@ TEST_F(TIdTelnetTest, ResetIsReportedOnceWhicheverThreadMeetsItThenAConnectStart
         if (c.user_interface_first) {
             // As while provisioning: the receiving thread holds a delivery
             // and reads nothing.
-            peer.Send("User Name:");
+            peer.Send("User Name:\xff\xfd\x18");  // IAC DO TERMINAL-TYPE
             ASSERT_TRUE(WaitForQueuedDelivery());
+        } else {
+            peer.Send("User Name:");
         }
         peer.Reset();
         if (c.user_interface_first) {
@@ -293,11 +299,53 @@ TEST_F(TIdTelnetTest, ResetIsReportedOnceWhicheverThreadMeetsItThenAConnectStart
         EXPECT_FALSE(client_->Connected());
         EXPECT_NO_THROW(client_->SendCh(u'a'));
         EXPECT_TRUE(ReceivingThreadGone());
+        EXPECT_EQ(received_, u"User Name:");
+        EXPECT_EQ(client_->IamTelnet(), c.user_interface_first);
+        received_.clear();
         const auto again = ConnectAndAccept();
         client_->SendCh(u'y');
         EXPECT_EQ(again.Read(1), "y");
         client_->Disconnect(true);
     }
+}
+
+// The bytes that came before a reset belong to that connection: a Connect
+// made before they were delivered forgets them.
+TEST_F(TIdTelnetTest, AConnectAfterAResetForgetsWhatTheResetConnectionLeftUndelivered) {
+#ifdef _WIN32
+    if (RunningUnderWine())
+        GTEST_SKIP() << "wine reads a reset as the peer's close";
+#endif
+    auto peer = ConnectAndAccept();
+    peer.Send("User Name:");
+    ASSERT_TRUE(WaitForQueuedDelivery());
+    peer.Reset();
+    EXPECT_EQ(FailureText<EIdSocketError>([&] { TypeUntilItFails(); }), kReset);
+    const auto again = ConnectAndAccept();
+    again.Send("Password:");
+    EXPECT_TRUE(PumpUntil([&] { return !received_.empty(); }));
+    EXPECT_EQ(received_, u"Password:");
+}
+
+// A write that meets the reset before any read takes its error (Linux reports
+// a reset to one call only); what came before the reset is read all the same
+// and kept for delivery, and the connection is closed.
+TEST_F(TIdTelnetTest, AWriteThatMeetsAResetKeepsWhatCameBeforeIt) {
+    TelnetConnection connection;
+    connection.Open(u"127.0.0.1", server_.Port());
+    auto peer = server_.Accept();
+    peer.Send("authentication failed\r\n");
+    peer.Reset();
+    // Nothing reads meanwhile: only writes, until one fails.
+    const auto deadline = Clock::now() + Ms(5000);
+    EXPECT_EQ(FailureText<EIdSocketError>([&] {
+                  while (Clock::now() < deadline)
+                      connection.Write("a", 1000);
+              }),
+              kReset);
+    EXPECT_EQ(connection.TakeInput(), "authentication failed\r\n");
+    EXPECT_FALSE(connection.Poll());
+    EXPECT_TRUE(connection.IsClosed());
 }
 
 // At program end the component is disconnected and destroyed. A reset the

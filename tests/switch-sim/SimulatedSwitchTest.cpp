@@ -229,6 +229,22 @@ TEST(SimulatedSwitchTest, ResetsTheOpenConnectionWhenAskedAndServesTheNextOne) {
     EXPECT_EQ(sim.Error(), "");
 }
 
+// With close_with_reset the last refused login ends in a reset, once
+// "authentication failed" has arrived.
+TEST(SimulatedSwitchTest, ClosesWithAResetWhenToldOnceItsLastAnswerHasArrived) {
+    SimulatedSwitch::Options options = On(SwitchProfile::Silent);
+    options.close_with_reset = true;
+    SimulatedSwitch sim(options);
+    RawClient client(sim.Port());
+    client.Send("admin\r\nwrong\r\nadmin\r\nwrong\r\nadmin\r\nwrong\r\n");
+    ASSERT_TRUE(WaitFor([&] { return sim.Resets() == 1; }));
+    EXPECT_TRUE(client.ReadUntil("failed\r\n").ends_with("\r\nauthentication failed\r\n"));
+    testing::ExpectFailure<std::system_error>(
+        [&] { client.Send("config\r\n"); },
+        [](const std::system_error& e) { EXPECT_EQ(e.code().value(), ECONNRESET); });
+    EXPECT_EQ(sim.Error(), "");
+}
+
 TEST(SimulatedSwitchTest, RefusesAnAddressItCannotListenOn) {
     const SimulatedSwitch taken(On(SwitchProfile::Silent));
     EXPECT_THROW(SimulatedSwitch{On(SwitchProfile::Silent, taken.Port())}, std::system_error);

@@ -3,8 +3,10 @@
 
 #include <arpa/inet.h>
 #include <fcntl.h>
+#include <linux/sockios.h>
 #include <netinet/in.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 
 #include <cerrno>
@@ -46,6 +48,13 @@ int MsUntil(ReceivedChunk::Clock::time_point t) {
 
 bool Retry(int error) {
     return error == EINTR || error == EAGAIN || error == EWOULDBLOCK;
+}
+
+// Whether everything sent has reached the client: a reset throws away what
+// is still on its way.
+bool AllSentArrived(int fd) {
+    int waiting = 0;
+    return ioctl(fd, SIOCOUTQ, &waiting) != 0 || waiting == 0;
 }
 
 }  // namespace
@@ -235,14 +244,17 @@ bool SimulatedSwitch::Serve(UniqueFd client) {
         const std::lock_guard lock(mutex_);
         lines_.insert(lines_.end(), lines.begin(), lines.end());
     };
+    const auto reset = [&] {
+        // Closed with a zero linger time: the client gets a RST.
+        const linger abortive{1, 0};
+        setsockopt(fd, SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive);
+        client.reset();  // sent before it is counted
+        const std::lock_guard lock(mutex_);
+        ++resets_;
+    };
     for (;;) {
         if (reset_requested_.exchange(false)) {
-            // Closed with a zero linger time: the client gets a RST.
-            const linger abortive{1, 0};
-            setsockopt(fd, SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive);
-            client.reset();  // sent before it is counted
-            const std::lock_guard lock(mutex_);
-            ++resets_;
+            reset();
             return true;
         }
         if (saved_at != kNotSaving && Clock::now() >= saved_at) {
@@ -264,7 +276,12 @@ bool SimulatedSwitch::Serve(UniqueFd client) {
             if (sent > 0)
                 unsent.erase(0, std::size_t(sent));
         }
-        if (cli.Closed() && !close_at && unsent.empty() && scheduled.empty()) {
+        const bool done = cli.Closed() && unsent.empty() && scheduled.empty();
+        if (done && options_.close_with_reset && AllSentArrived(fd)) {
+            reset();
+            return true;
+        }
+        if (done && !options_.close_with_reset && !close_at) {
             shutdown(fd, SHUT_WR);
             close_at = Clock::now() + kLogoutLinger;
         }
@@ -272,7 +289,9 @@ bool SimulatedSwitch::Serve(UniqueFd client) {
             return true;
 
         int timeout = -1;
-        if (close_at)
+        if (done && options_.close_with_reset)
+            timeout = 1;  // until the last answer has arrived
+        else if (close_at)
             timeout = MsUntil(*close_at);
         else if (!scheduled.empty())
             timeout = MsUntil(scheduled.front().at);

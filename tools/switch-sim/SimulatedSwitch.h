@@ -38,6 +38,12 @@ class SimulatedSwitch final {
         std::chrono::milliseconds slow_delay{300};
         // The account, the model, the host name and the firmware's ways.
         SwitchCli::Options cli;
+        // How the switch ends a session (the last refused login, a logout):
+        // by default it stops sending, still takes what the client types for
+        // a moment, then closes; with this, it resets the connection once its
+        // last answer has arrived, as a switch does that closes with typed
+        // lines still unread.
+        bool close_with_reset = false;
         // Called on the switch's thread with each chunk, once it is recorded.
         std::function<void(const ReceivedChunk&)> on_received;
     };
@@ -72,7 +78,8 @@ class SimulatedSwitch final {
     std::vector<std::string> Lines() const;
     // How many connections have been accepted.
     unsigned Connections() const;
-    // How many of them ResetConnection has reset.
+    // How many of them were reset: by ResetConnection, or ended with
+    // close_with_reset.
     unsigned Resets() const;
     // The terminal name the last client reported with TERMINAL-TYPE IS.
     std::string TerminalType() const;

@@ -23,6 +23,7 @@ constexpr std::string_view kUsage =
     "usage: vindel-switch-sim [--address A.B.C.D] [--port N] [--profile P] [--record FILE]\n"
     "                         [--transcript FILE] [--user NAME] [--password TEXT]\n"
     "                         [--privilege N] [--model M] [--firmware F] [--erase-line]\n"
+    "                         [--close-with-reset]\n"
     "  --address  IPv4 address to listen on (default 127.0.0.1)\n"
     "  --port     TCP port (default 23; 0 lets the system pick one)\n"
     "  --profile  silent, negotiating (default) or slow\n"
@@ -38,7 +39,9 @@ constexpr std::string_view kUsage =
     "             ports the switch has\n"
     "  --firmware  older (default) answers the save with \"Copy succeeded\",\n"
     "             newer with its log lines\n"
-    "  --erase-line  an erase-line escape (ESC [ K) before each prompt\n";
+    "  --erase-line  an erase-line escape (ESC [ K) before each prompt\n"
+    "  --close-with-reset  end a session (the last refused login, a logout)\n"
+    "             with a reset, as a switch does with typed lines unread\n";
 
 struct Arguments {
     vindel::SimulatedSwitch::Options options;
@@ -52,6 +55,10 @@ std::optional<Arguments> Parse(int argc, char** argv) {
         const std::string_view name = argv[i];
         if (name == "--erase-line") {
             args.options.cli.erase_line = true;
+            continue;
+        }
+        if (name == "--close-with-reset") {
+            args.options.close_with_reset = true;
             continue;
         }
         if (name == "--help" || name == "-h" || i + 1 >= argc)
