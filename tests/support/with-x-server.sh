@@ -9,6 +9,7 @@
 #
 # --wm also starts openbox, a small window manager, and waits until it has
 # taken the display. The command runs with DISPLAY set and QT_QPA_PLATFORM=xcb.
+# The screen is 1600 x 1000, or VINDEL_XVFB_SCREEN (WIDTHxHEIGHTxDEPTH).
 # Exits 77 (ctest's skip code for these tests) when Xvfb or openbox is not
 # installed, or fails then where nothing may skip (VINDEL_REQUIRE_REAL_PEERS=1,
 # as in CI as root). A listing of a test binary's cases needs no display and
@@ -51,7 +52,7 @@ trap cleanup EXIT
 
 # -displayfd writes the number of a free display once the server listens.
 mkfifo "$scratch/display"
-Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp -noreset 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${VINDEL_XVFB_SCREEN:-1600x1000x24}" -nolisten tcp -noreset 3>"$scratch/display" 2>"$scratch/xvfb.log" &
 pids+=($!)
 read -r -t 30 number <"$scratch/display" || {
   echo "Xvfb did not start:" >&2
