@@ -54,7 +54,7 @@ void Label::Layout() {
     // As high as the designed line scaled, or as the font's own line, so
     // that no descender is cut off.
     const SIZE line = MeasureText(Font(), u" ");
-    SetPixelSize({dpi.Scale(designed.cx), std::max(dpi.Scale(designed.cy), line.cy)});
+    SetPixelSize({dpi.Scale(designed.cx), std::max<LONG>(dpi.Scale(designed.cy), line.cy)});
 }
 
 void Label::Draw(HDC dc) const {

@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <map>
+#include <limits>
 
 #include "Driving.h"
 #include "ProgramWindows.h"
@@ -38,7 +38,7 @@ Ink InkOf(QLabel& label) {
     QImage image(label.size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     label.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    Ink ink{label.objectName(), {}, label.height(), -1};
+    Ink ink{label.objectName(), {}, std::numeric_limits<int>::max(), -1};
     for (int x = 0; x < image.width(); ++x) {
         bool inked = false;
         for (int y = 0; y < image.height(); ++y) {
