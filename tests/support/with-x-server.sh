@@ -5,11 +5,11 @@
 # real key events). Each run gets a display of its own, so tests can run in
 # parallel and leave nothing behind.
 #
-#   with-x-server.sh [--wm] COMMAND [ARGS...]
+#   with-x-server.sh [--wm] [--screen WIDTHxHEIGHTxDEPTH] COMMAND [ARGS...]
 #
 # --wm also starts openbox, a small window manager, and waits until it has
 # taken the display. The command runs with DISPLAY set and QT_QPA_PLATFORM=xcb.
-# The screen is 1600 x 1000, or VINDEL_XVFB_SCREEN (WIDTHxHEIGHTxDEPTH).
+# The screen is 1600 x 1000 x 24 unless --screen says otherwise.
 # Exits 77 (ctest's skip code for these tests) when Xvfb or openbox is not
 # installed, or fails then where nothing may skip (VINDEL_REQUIRE_REAL_PEERS=1,
 # as in CI as root). A listing of a test binary's cases needs no display and
@@ -20,6 +20,11 @@ with_wm=0
 if [ "${1:-}" = "--wm" ]; then
   with_wm=1
   shift
+fi
+screen=1600x1000x24
+if [ "${1:-}" = "--screen" ]; then
+  screen=$2
+  shift 2
 fi
 
 missing() {
@@ -52,7 +57,7 @@ trap cleanup EXIT
 
 # -displayfd writes the number of a free display once the server listens.
 mkfifo "$scratch/display"
-Xvfb -displayfd 3 -screen 0 "${VINDEL_XVFB_SCREEN:-1600x1000x24}" -nolisten tcp -noreset 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$scratch/display" 2>"$scratch/xvfb.log" &
 pids+=($!)
 read -r -t 30 number <"$scratch/display" || {
   echo "Xvfb did not start:" >&2
