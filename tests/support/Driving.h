@@ -13,7 +13,8 @@
 #include "ui/TForm.h"
 
 // What the window tests do to the real windows, as the operator does it,
-// whatever the toolkit: each toolkit's test support implements these (qt/).
+// whatever the toolkit: each toolkit's test support implements these (qt/,
+// win32/).
 namespace vindel::testing {
 
 // Shows a window, makes it the program's active window and waits until the

@@ -1,34 +1,30 @@
 // SPDX-License-Identifier: MIT
 #include "ui/win32/Picture.h"
 
-#include <algorithm>
 #include <string>
 #include <string_view>
 
+#include "ResourceNames.h"
+#include "common/Exception.h"
 #include "ui/win32/Form.h"
 #include "ui/win32/Win32Toolkit.h"
 
 namespace vindel::win32 {
 namespace {
 
-// The name of a picture's RCDATA resource: the file name without its
-// extension, upper case, '-' as '_' ("SG300-10.png": "SG300_10").
-std::u16string PictureResourceName(std::u16string_view file) {
-    std::u16string name(file.substr(0, file.rfind(u'.')));
-    std::transform(name.begin(), name.end(), name.begin(), [](char16_t c) -> char16_t {
-        if (c == u'-')
-            return u'_';
-        return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
-    });
-    return name;
+// The picture's RCDATA resource, from the one table of resource names.
+std::u16string ResourceOf(std::u16string_view file) {
+    const wchar_t* name = resource_names::PictureResourceName(file);
+    if (name == nullptr)
+        throw Exception(u"The program holds no picture " + std::u16string(file));
+    return reinterpret_cast<const char16_t*>(name);
 }
 
 }  // namespace
 
 Picture::Picture(Form& form, const ControlDescription& description)
     : GraphicControl(form, description),
-      picture_(form.WindowToolkit().Instance(), PictureResourceName(description.picture),
-               form.ScreenDpi()) {
+      picture_(form.WindowToolkit().Instance(), ResourceOf(description.picture), form.ScreenDpi()) {
     if (description.autoSize)
         SetPixelSize({picture_.Width(), picture_.Height()});
 }

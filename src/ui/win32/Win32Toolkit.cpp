@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "ResourceNames.h"
 #include "common/Win32.h"
 #include "ui/win32/Form.h"
 #include "ui/win32/LastError.h"
@@ -19,7 +20,7 @@ constexpr UINT kWakeUpMessage = WM_APP + 1;
 
 // The program icon, where the program has one; the system's otherwise.
 HICON ProgramIcon(HINSTANCE instance) {
-    const HICON icon = ::LoadIconW(instance, L"MAINICON");
+    const HICON icon = ::LoadIconW(instance, resource_names::kIcon);
     return icon != nullptr ? icon : ::LoadIconW(nullptr, IDI_APPLICATION);
 }
 
@@ -43,6 +44,11 @@ Win32Toolkit::Win32Toolkit(int startupShowCommand)
 
 Win32Toolkit::~Win32Toolkit() {
     window_.reset();
+    // A quit request the loop never took would end the next loop or box
+    // that runs on this thread.
+    MSG quit;
+    if (Terminated())
+        ::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 LRESULT CALLBACK Win32Toolkit::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
