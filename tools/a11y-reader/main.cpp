@@ -18,6 +18,9 @@
 #include <oleacc.h>
 #include <wrl/client.h>
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -174,6 +177,8 @@ BOOL CALLBACK Collect(HWND window, LPARAM data) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    // Lines end in LF alone, for the scripts that read them on Linux.
+    _setmode(_fileno(stdout), _O_BINARY);
     Search search{argc > 1 ? argv[1] : L"Vindel", {}};
     if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
         return 2;
