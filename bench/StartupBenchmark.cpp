@@ -4,13 +4,18 @@
 // memory of the process by then. Nothing in the program knows it is timed.
 //
 // Run it on an X display of its own, with no window manager, naming the
-// programs to compare (without one it starts the Vindel of its own build):
+// programs to compare; without any, it compares the Vindel of its own build
+// with a bare Qt window of the same size (BareQtWindow.cpp), the yardstick
+// of the goal: each ratio at most 1.1; and with that window showing one
+// line of text, which sets up Qt's font system as any window with text does:
+// Vindel's ratios to it are what Vindel adds to that.
 //
 //   xvfb-run -a -s "-screen 0 1280x800x24" build/ci/bench/startup_bench
-//     --benchmark_repetitions=20 --benchmark_enable_random_interleaving=true
-//     build/ci/Vindel OTHER/Vindel
+//     --benchmark_repetitions=9 --benchmark_enable_random_interleaving=true
+//     [build/ci/Vindel OTHER/Vindel]
 //
-// (one command line).
+// (one command line). At the end it prints the medians of all runs of each
+// program, and the ratios of the first program's to every other's.
 //
 // Each run starts in an empty working directory, so no settings file is read.
 #include <benchmark/benchmark.h>
@@ -21,11 +26,14 @@
 #include <unistd.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -97,6 +105,24 @@ class Display final {
     xcb_atom_t pid_atom_ = XCB_ATOM_NONE;
 };
 
+// Every run of each program, for the medians at the end.
+struct Runs {
+    std::vector<double> seconds;
+    std::vector<double> peak_kib;
+};
+std::map<std::string, Runs>& AllRuns() {
+    static std::map<std::string, Runs> runs;
+    return runs;
+}
+
+double Median(std::vector<double> values) {
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 != 0 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
 // The peak resident memory of a running process so far, in KiB.
 double PeakKiB(pid_t process) {
     std::ifstream status("/proc/" + std::to_string(process) + "/status");
@@ -114,6 +140,7 @@ void Startup(benchmark::State& state, const std::string& program) {
         return;
     }
     const vindel::testing::ScratchDirectory scratch("startup-bench");
+    Runs& runs = AllRuns()[program];
     double peak = 0;
     for (auto _ : state) {
         const Clock::time_point start = Clock::now();
@@ -129,8 +156,10 @@ void Startup(benchmark::State& state, const std::string& program) {
         }
         const bool shown = child > 0 && display.WaitForWindowOf(child, std::chrono::seconds(20));
         const std::chrono::duration<double> elapsed = Clock::now() - start;
+        double childPeak = 0;
         if (child > 0) {
-            peak += PeakKiB(child);
+            childPeak = PeakKiB(child);
+            peak += childPeak;
             kill(child, SIGKILL);
             waitpid(child, nullptr, 0);
         }
@@ -139,6 +168,8 @@ void Startup(benchmark::State& state, const std::string& program) {
             return;
         }
         state.SetIterationTime(elapsed.count());
+        runs.seconds.push_back(elapsed.count());
+        runs.peak_kib.push_back(childPeak);
     }
     state.counters["peak_KiB"] = benchmark::Counter(peak / static_cast<double>(state.iterations()));
 }
@@ -150,8 +181,11 @@ int main(int argc, char** argv) {
     std::vector<std::string> programs;
     for (int i = 1; i < argc; ++i)
         programs.push_back(std::filesystem::absolute(argv[i]).string());
-    if (programs.empty())
+    if (programs.empty()) {
         programs.emplace_back(VINDEL_PROGRAM);
+        programs.emplace_back(VINDEL_BARE_WINDOW);
+        programs.emplace_back(VINDEL_TEXT_WINDOW);
+    }
     for (const std::string& program : programs) {
         benchmark::RegisterBenchmark(("Startup/" + program).c_str(), Startup, program)
             ->UseManualTime()
@@ -160,5 +194,26 @@ int main(int argc, char** argv) {
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+
+    // Side by side: the medians of every run, and the first program's ratios.
+    const Runs& first = AllRuns()[programs.front()];
+    std::printf("\n%-60s %12s %12s\n", "median of all runs", "shown (ms)", "peak (KiB)");
+    for (const std::string& program : programs) {
+        const Runs& runs = AllRuns()[program];
+        std::printf("%-60s %12.1f %12.0f\n", program.c_str(), Median(runs.seconds) * 1000,
+                    Median(runs.peak_kib));
+    }
+    for (std::size_t i = 1; i < programs.size(); ++i) {
+        const Runs& other = AllRuns()[programs[i]];
+        if (Median(other.seconds) <= 0 || Median(other.peak_kib) <= 0)
+            continue;
+        std::printf("ratio %s / %s: time %.2f, memory %.2f\n",
+                    std::filesystem::path(programs.front()).filename().c_str(),
+                    std::filesystem::path(programs[i]).filename().c_str(),
+                    Median(first.seconds) / Median(other.seconds),
+                    Median(first.peak_kib) / Median(other.peak_kib));
+    }
+    if (programs.size() > 1)
+        std::printf("goal: each ratio of Vindel to the bare window at most 1.1\n");
     return 0;
 }

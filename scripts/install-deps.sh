@@ -19,6 +19,10 @@ packages=(
   # window tests on a real X server: a virtual display, a small window
   # manager, and tools to read window properties and send input
   xvfb openbox x11-utils xdotool
+  # a desktop theme that gives each kind of control dark colours of its own
+  # (Qt's gtk3 platform theme with GTK's Adwaita:dark), for the window test
+  # that Vindel's fields stay readable under it
+  qt6-gtk-platformtheme gnome-themes-extra
 )
 
 missing=()

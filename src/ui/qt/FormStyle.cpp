@@ -1,36 +1,53 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/FormStyle.h"
 
-#include <QApplication>
 #include <QPalette>
-#include <QStyle>
 #include <QWidget>
 
 #include "ui/qt/QtText.h"
 
 namespace vindel::qt {
-namespace {
 
-// The colours the windows are designed with, whatever the desktop's theme:
-// the style's own light palette (light boxes and buttons with dark text),
-// with a white window and black window text. Every role is set on the form,
-// so that no colour of a dark desktop palette reaches it or its controls.
 QPalette DesignedPalette() {
-    QPalette palette = QApplication::style()->standardPalette();
+    // The light palette of Qt's Fusion style where no platform theme gives
+    // one (Qt 6's own defaults, computed as Qt computes them), which the
+    // windows were designed and photographed with; the window white rather
+    // than grey. Not the style's standard palette: under a platform theme
+    // that is the theme's, dark under a dark desktop theme. Every role is
+    // set, so none comes from the theme.
+    const QColor background(239, 239, 239);
+    const QColor light = background.lighter(150);
+    const QColor mid = background.darker(130);
+    const QColor dark = background.darker(150);
+    const QColor shadow = dark.darker(135);
+    const QColor disabledText(190, 190, 190);
+    QColor placeholder = Qt::black;
+    placeholder.setAlpha(128);
+
+    QPalette palette(Qt::black, background, light, dark, mid, Qt::black, Qt::white);
+    palette.setColor(QPalette::Midlight, mid.lighter(110));
+    palette.setColor(QPalette::Button, background);
+    palette.setColor(QPalette::Shadow, shadow);
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Disabled, QPalette::Text, disabledText);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, disabledText);
+    palette.setColor(QPalette::Disabled, QPalette::Base, background);
+    palette.setColor(QPalette::Disabled, QPalette::Dark, QColor(209, 209, 209).darker(110));
+    palette.setColor(QPalette::Disabled, QPalette::Shadow, shadow.lighter(150));
+    palette.setColor(QPalette::Highlight, QColor(48, 140, 198));
+    palette.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
+    palette.setColor(QPalette::PlaceholderText, placeholder);
     palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, kBlack);
+    palette.setColor(QPalette::WindowText, Qt::black);
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         for (int role = 0; role < QPalette::NColorRoles; ++role) {
             const auto colourRole = static_cast<QPalette::ColorRole>(role);
-            if (colourRole == QPalette::NoRole)
-                continue;
-            palette.setBrush(group, colourRole, palette.brush(group, colourRole));
+            if (colourRole != QPalette::NoRole)
+                palette.setBrush(group, colourRole, palette.brush(group, colourRole));
         }
     }
     return palette;
 }
-
-}  // namespace
 
 void ApplyFormStyle(QWidget& form, const QString& caption, const FontDescription& font) {
     form.setWindowTitle(caption);
@@ -68,7 +85,11 @@ QColor Colour(TextColour colour) {
 
 void SetFont(QWidget& control, const QFont& font, const QColor& colour) {
     control.setFont(font);
-    QPalette palette = control.palette();
+    // Each control gets the whole designed palette, not only its text colour:
+    // a platform theme (gtk3, KDE's) gives line edits, combo boxes and buttons
+    // palettes of their own, which take the place of what the form hands
+    // down, and would put the designed dark text on the theme's dark fields.
+    QPalette palette = DesignedPalette();
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::ButtonText, colour);
     palette.setColor(QPalette::Text, colour);

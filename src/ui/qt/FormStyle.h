@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QString>
 
 #include "ui/WindowDescription.h"
@@ -16,6 +17,10 @@ namespace vindel::qt {
 // window's own font.
 void ApplyFormStyle(QWidget& form, const QString& caption, const FontDescription& font);
 
+// The colours the windows are designed with, whatever the desktop's theme:
+// light fields and buttons with black text, a white window.
+QPalette DesignedPalette();
+
 // A control's font. Calibri is Carlito on Linux, with the same metrics.
 QFont ControlFont(const FontDescription& description);
 
@@ -26,7 +31,7 @@ inline const QColor kYellow = QColor(255, 255, 0);
 inline const QColor kWhite = Qt::white;
 QColor Colour(TextColour colour);
 
-// Sets a control's font and text colour.
+// Sets a control's font, and its text colour over the designed palette.
 void SetFont(QWidget& control, const QFont& font, const QColor& colour);
 
 }  // namespace vindel::qt

@@ -10,7 +10,10 @@ namespace vindel::qt {
 
 // A picture at its natural size, drawn from the control's top left corner.
 // With autoSize the control takes the picture's size; otherwise the picture
-// is cut at the control's edges.
+// is cut at the control's edges. The picture is decoded when the control is
+// first shown: at start-up most pictures are hidden (the other models'
+// fronts, the whole diagram window), and decoding them all would cost the
+// start time and memory for nothing.
 class Picture final : public QLabel, public vindel::Picture {
     Q_OBJECT
 
@@ -25,10 +28,18 @@ class Picture final : public QLabel, public vindel::Picture {
     // designed size.
     void SetScale(double scale);
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
-    QPixmap natural_;
+    // The pixmap at the current scale, decoded on first show.
+    void ShowPixmap();
+
+    QString path_;
+    QSize natural_size_;
     Bounds designed_;
     bool auto_size_;
+    double scale_ = 1;
 };
 
 }  // namespace vindel::qt

@@ -4,11 +4,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
+#include <QStyle>
 #include <map>
 
 #include "ProgramWindows.h"
 #include "ui/Diagram.h"
 #include "ui/Telnet.h"
+#include "ui/qt/FormStyle.h"
 #include "ui/qt/Widgets.h"
 
 namespace vindel {
@@ -99,6 +101,29 @@ TEST_F(DarkThemeTest, TheWindowsKeepTheirDesignedColours) {
         const Lightness lightness = Measure(image, widget.geometry());
         EXPECT_GE(lightness.background, 200);
         EXPECT_LE(lightness.text, 80);
+    }
+}
+
+// The designed palette is written out, since under a platform theme the
+// style's own is the theme's. Here, with no platform theme, it is still Qt's
+// own light palette, which the screenshots show, with a white window.
+TEST(DesignedPaletteTest, IsQtsOwnLightPaletteWithAWhiteWindow) {
+    const QPalette designed = qt::DesignedPalette();
+    const QPalette standard = QApplication::style()->standardPalette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto colourRole = static_cast<QPalette::ColorRole>(role);
+            if (colourRole == QPalette::NoRole)
+                continue;
+            SCOPED_TRACE(::testing::Message() << "group " << group << ", role " << role);
+            EXPECT_TRUE(designed.isBrushSet(group, colourRole));
+            if (colourRole == QPalette::Window)
+                EXPECT_EQ(designed.color(group, colourRole), QColor(Qt::white));
+            else if (colourRole == QPalette::WindowText)
+                EXPECT_EQ(designed.color(group, colourRole), QColor(Qt::black));
+            else
+                EXPECT_EQ(designed.color(group, colourRole), standard.color(group, colourRole));
+        }
     }
 }
 
