@@ -14,9 +14,11 @@ endfunction()
 #
 # X11 (or X11_WM, with a window manager) runs it, the listing of its cases
 # included, on a private Xvfb display through tests/support/with-x-server.sh;
-# link vindel_x11_main rather than vindel_offscreen_main then.
+# link vindel_x11_main rather than vindel_offscreen_main then. SCREEN
+# WIDTHxHEIGHTxDEPTH gives that display another size, PANEL PIXELS a strip
+# at its bottom that the window manager keeps free, as for a panel.
 function(vindel_test name)
-  cmake_parse_arguments(ARG "X11;X11_WM" "" "SOURCES;LIBS;ENV" ${ARGN})
+  cmake_parse_arguments(ARG "X11;X11_WM" "SCREEN;PANEL" "SOURCES;LIBS;ENV" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
   vindel_warnings(${name})
@@ -25,6 +27,12 @@ function(vindel_test name)
   set(skip_code "")
   if(ARG_X11_WM)
     list(APPEND x_server --wm)
+  endif()
+  if(ARG_SCREEN)
+    list(APPEND x_server --screen ${ARG_SCREEN})
+  endif()
+  if(ARG_PANEL)
+    list(APPEND x_server --panel ${ARG_PANEL})
   endif()
   if(ARG_X11 OR ARG_X11_WM)
     set(skip_code SKIP_RETURN_CODE 77)

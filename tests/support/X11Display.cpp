@@ -143,4 +143,34 @@ void X11Display::RequestClose(xcb_window_t window) {
     xcb_flush(connection_);
 }
 
+void X11Display::ReserveBottomStrip(int height) {
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data;
+    const xcb_window_t dock = xcb_generate_id(connection_);
+    const int top = screen->height_in_pixels - height;
+    xcb_create_window(connection_, XCB_COPY_FROM_PARENT, dock, screen->root, 0,
+                      static_cast<std::int16_t>(top), screen->width_in_pixels,
+                      static_cast<std::uint16_t>(height), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT,
+                      screen->root_visual, 0, nullptr);
+    const xcb_atom_t dockType = Atom("_NET_WM_WINDOW_TYPE_DOCK");
+    xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, dock, Atom("_NET_WM_WINDOW_TYPE"),
+                        XCB_ATOM_ATOM, 32, 1, &dockType);
+    // left, right, top, bottom, then the start and end of each strip.
+    const std::uint32_t strut[12] = {0, 0, 0, static_cast<std::uint32_t>(height), 0, 0, 0, 0,
+                                     0, 0, 0, screen->width_in_pixels - 1u};
+    xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, dock, Atom("_NET_WM_STRUT_PARTIAL"),
+                        XCB_ATOM_CARDINAL, 32, 12, strut);
+    xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, dock, Atom("_NET_WM_STRUT"),
+                        XCB_ATOM_CARDINAL, 32, 4, strut);
+    xcb_map_window(connection_, dock);
+    xcb_flush(connection_);
+}
+
+QRect X11Display::WorkArea() {
+    const auto area = Property(Root(), "_NET_WORKAREA", XCB_ATOM_CARDINAL);
+    if (area.size() < 4)
+        return {};
+    return {static_cast<int>(area[0]), static_cast<int>(area[1]), static_cast<int>(area[2]),
+            static_cast<int>(area[3])};
+}
+
 }  // namespace vindel::testing

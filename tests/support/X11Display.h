@@ -47,6 +47,13 @@ class X11Display final {
     QImage Grab(const QRect& area);
     // Asks the window manager to close the window, as its close box does.
     void RequestClose(xcb_window_t window);
+    // Maps a dock along the bottom of the screen, `height` pixels high, that
+    // reserves its strip as a desktop panel does; it lasts as long as the
+    // connection.
+    void ReserveBottomStrip(int height);
+    // The work area the window manager gives (_NET_WORKAREA of the first
+    // desktop), in pixels; empty without one.
+    QRect WorkArea();
 
   private:
     xcb_atom_t Atom(const char* name);

@@ -5,10 +5,13 @@
 # real key events). Each run gets a display of its own, so tests can run in
 # parallel and leave nothing behind.
 #
-#   with-x-server.sh [--wm] COMMAND [ARGS...]
+#   with-x-server.sh [--wm] [--screen WIDTHxHEIGHTxDEPTH] [--panel PIXELS] COMMAND [ARGS...]
 #
 # --wm also starts openbox, a small window manager, and waits until it has
 # taken the display. The command runs with DISPLAY set and QT_QPA_PLATFORM=xcb.
+# The screen is 1600 x 1000 x 24 unless --screen says otherwise. --panel has
+# the window manager keep a strip of that height free along the bottom, as
+# for a desktop panel: the work area (_NET_WORKAREA) is the screen without it.
 # Exits 77 (ctest's skip code for these tests) when Xvfb or openbox is not
 # installed, or fails then where nothing may skip (VINDEL_REQUIRE_REAL_PEERS=1,
 # as in CI as root). A listing of a test binary's cases needs no display and
@@ -16,10 +19,16 @@
 set -euo pipefail
 
 with_wm=0
-if [ "${1:-}" = "--wm" ]; then
-  with_wm=1
-  shift
-fi
+screen=1600x1000x24
+panel=0
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --wm) with_wm=1; shift ;;
+    --screen) screen=$2; shift 2 ;;
+    --panel) panel=$2; shift 2 ;;
+    *) break ;;
+  esac
+done
 
 missing() {
   local what=$1
@@ -51,7 +60,7 @@ trap cleanup EXIT
 
 # -displayfd writes the number of a free display once the server listens.
 mkfifo "$scratch/display"
-Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp -noreset 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$scratch/display" 2>"$scratch/xvfb.log" &
 pids+=($!)
 read -r -t 30 number <"$scratch/display" || {
   echo "Xvfb did not start:" >&2
@@ -62,7 +71,13 @@ export DISPLAY=":$number"
 export QT_QPA_PLATFORM=xcb
 
 if [ "$with_wm" -eq 1 ]; then
-  openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
+  cat >"$scratch/rc.xml" <<EOF
+<?xml version="1.0" encoding="UTF-8"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <margins><top>0</top><bottom>$panel</bottom><left>0</left><right>0</right></margins>
+</openbox_config>
+EOF
+  openbox --sm-disable --config-file "$scratch/rc.xml" >"$scratch/openbox.log" 2>&1 &
   pids+=($!)
   # The window manager has taken the display once it has named itself on
   # the root window.

@@ -2,9 +2,13 @@
 #include "ui/qt/Form.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHideEvent>
+#include <QScreen>
 #include <QShowEvent>
+#include <QStyle>
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "ui/qt/Button.h"
@@ -49,13 +53,69 @@ QWidget* MakeControl(QWidget& form, const ControlDescription& d) {
 }  // namespace
 
 Form::Form(QtToolkit& toolkit, const FormDescription& description, Form* owner)
-    : QWidget(owner, owner != nullptr ? kOwnedWindow : Qt::WindowFlags()), toolkit_(toolkit) {
+    : QWidget(owner, owner != nullptr ? kOwnedWindow : Qt::WindowFlags()),
+      toolkit_(toolkit),
+      design_(description.bounds) {
     setObjectName(ToQString(description.name));
     ApplyFormStyle(*this, ToQString(description.caption), description.font);
     // The frame at the designed place, the client area at the designed size.
-    resize(description.bounds.width, description.bounds.height);
-    move(description.bounds.left, description.bounds.top);
+    resize(design_.width, design_.height);
+    move(design_.left, design_.top);
     MakeControls(description);
+    FitToScreen();
+}
+
+void Form::FitToScreen() {
+    // The offscreen platform's screen is a made-up one, which nobody sees.
+    if (QGuiApplication::platformName() == QStringLiteral("offscreen"))
+        return;
+    const QPoint designedPlace(design_.left, design_.top);
+    const QScreen* screen = QGuiApplication::screenAt(designedPlace);
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const QRect work = screen->availableGeometry();
+    FrameSizes frame;
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    if (outer != inner) {
+        frame = {inner.left() - outer.left(), inner.top() - outer.top(),
+                 outer.right() - inner.right(), outer.bottom() - inner.bottom()};
+    } else {
+        // Before the window system has framed the window: a title bar and
+        // borders as the style draws them.
+        const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+        frame = {border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + border, border, border};
+    }
+    // Qt's units are already the screen's device-independent pixels.
+    const WindowPlacement placement =
+        FitToWorkArea(design_, 1, frame, {work.left(), work.top(), work.width(), work.height()});
+    if (placement.scale != scale_)
+        ApplyScale(placement.scale);
+    resize(placement.width, placement.height);
+    move(placement.left, placement.top);
+}
+
+void Form::ApplyScale(double scale) {
+    scale_ = scale;
+    const auto scaled = [scale](int designed) {
+        return static_cast<int>(std::lround(designed * scale));
+    };
+    for (const DesignedControl& control : designed_controls_) {
+        if (auto* label = dynamic_cast<Label*>(control.widget)) {
+            label->SetScale(scale);
+        } else if (auto* picture = dynamic_cast<Picture*>(control.widget)) {
+            picture->SetScale(scale);
+        } else {
+            const Bounds& b = control.bounds;
+            control.widget->setGeometry(scaled(b.left), scaled(b.top), scaled(b.width),
+                                        scaled(b.height));
+            QFont font = control.widget->font();
+            font.setPixelSize(std::max(1, scaled(control.fontPixels)));
+            control.widget->setFont(font);
+        }
+    }
 }
 
 void Form::MakeControls(const FormDescription& description) {
@@ -67,6 +127,7 @@ void Form::MakeControls(const FormDescription& description) {
         if (d.tabOrder >= 0)
             tabOrder.emplace(d.tabOrder, control);
         controls_.emplace_back(d.name, dynamic_cast<Control*>(control));
+        designed_controls_.push_back({control, d.bounds, d.font.pixels});
     }
     QWidget* previous = nullptr;
     for (const auto& [position, control] : tabOrder) {
@@ -106,6 +167,13 @@ bool Form::Visible() const {
 bool Form::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
         toolkit_.FormActivated(*this);
+    }
+    // Once the window system has framed the window, the fit is made again
+    // with the real frame, once: where the operator moves it later is his.
+    if (event->type() == QEvent::Move && !fitted_in_frame_ && isVisible() &&
+        frameGeometry() != geometry()) {
+        fitted_in_frame_ = true;
+        FitToScreen();
     }
     return QWidget::event(event);
 }

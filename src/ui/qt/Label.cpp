@@ -2,6 +2,9 @@
 #include "ui/qt/Label.h"
 
 #include <QFontMetrics>
+#include <QPainter>
+#include <QStyle>
+#include <cmath>
 
 #include "ui/qt/FormStyle.h"
 #include "ui/qt/QtText.h"
@@ -16,7 +19,8 @@ Label::Label(QWidget* parent, const ControlDescription& description) : QLabel(pa
     setAutoFillBackground(false);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextFormat(Qt::PlainText);
-    move(description.bounds.left, description.bounds.top);
+    designed_place_ = {description.bounds.left, description.bounds.top};
+    move(designed_place_);
     SetCaption(std::u16string(description.text));
 }
 
@@ -31,7 +35,41 @@ Bounds Label::Geometry() const {
 void Label::SetCaption(const std::u16string& caption) {
     const QString text = ToQString(caption);
     setText(text);
-    resize(MeasureText(font(), text));
+    Place();
+}
+
+void Label::SetScale(double scale) {
+    scale_ = scale;
+    Place();
+    update();
+}
+
+void Label::Place() {
+    const QSize designed = MeasureText(font(), text());
+    if (scale_ == 1) {
+        move(designed_place_);
+        resize(designed);
+        return;
+    }
+    const auto scaled = [this](int designedPixels) {
+        return static_cast<int>(std::lround(designedPixels * scale_));
+    };
+    setGeometry(scaled(designed_place_.x()), scaled(designed_place_.y()), scaled(designed.width()),
+                scaled(designed.height()));
+}
+
+void Label::paintEvent(QPaintEvent* event) {
+    if (scale_ == 1) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    // As QLabel draws it, at the designed size, under the scale.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(scale_, scale_);
+    style()->drawItemText(&painter, QRect(QPoint(0, 0), MeasureText(font(), text())),
+                          static_cast<int>(alignment()), palette(), isEnabled(), text(),
+                          foregroundRole());
 }
 
 QSize Label::MeasureText(const QFont& font, const QString& text) {

@@ -9,7 +9,11 @@
 namespace vindel::qt {
 
 // A label that sizes itself to its text, its left edge staying put, and is
-// drawn without a background so that what lies under it shows through.
+// drawn without a background so that what lies under it shows through. In a
+// window drawn at another scale than designed (Form), its text is laid out
+// at the designed size and drawn scaled, so that its letters lie where the
+// designed layout puts them: the value labels sit over gaps in the
+// sentences, and the font's own widths at another size would move them.
 class Label final : public QLabel, public vindel::Label {
     Q_OBJECT
 
@@ -24,6 +28,18 @@ class Label final : public QLabel, public vindel::Label {
 
     // The size a label takes for a text; an empty text measures as one space.
     static QSize MeasureText(const QFont& font, const QString& text);
+
+    // Draws the label at `scale` times its designed place and size.
+    void SetScale(double scale);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void Place();
+
+    QPoint designed_place_;
+    double scale_ = 1;
 };
 
 }  // namespace vindel::qt

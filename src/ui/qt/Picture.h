@@ -20,6 +20,15 @@ class Picture final : public QLabel, public vindel::Picture {
     bool Visible() const override;
     void SetVisible(bool visible) override { setVisible(visible); }
     Bounds Geometry() const override;
+
+    // Draws the picture, and places the control, at `scale` times their
+    // designed size.
+    void SetScale(double scale);
+
+  private:
+    QPixmap natural_;
+    Bounds designed_;
+    bool auto_size_;
 };
 
 }  // namespace vindel::qt

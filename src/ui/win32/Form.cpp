@@ -2,6 +2,7 @@
 #include "ui/win32/Form.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "common/Win32.h"
@@ -31,11 +32,23 @@ DWORD FormStyle(const Form* owner) {
     return WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | (owner != nullptr ? WS_POPUP : 0);
 }
 
-RECT FrameFor(const Bounds& bounds, DWORD style, Dpi dpi) {
-    RECT frame{0, 0, dpi.Scale(bounds.width), dpi.Scale(bounds.height)};
+// The window as designed, at the screen's density where the work area of
+// its monitor has room for it, and scaled down to fit where it hasn't
+// (FitToWorkArea). The density of the layout comes out in whole dots per
+// inch.
+WindowPlacement PlaceOnScreen(const Bounds& design, DWORD style, Dpi screen) {
+    RECT frame{};
     ::AdjustWindowRectEx(&frame, style, FALSE, kFormExtendedStyle);
-    ::OffsetRect(&frame, dpi.Scale(bounds.left) - frame.left, dpi.Scale(bounds.top) - frame.top);
-    return frame;
+    const POINT designedPlace{screen.Scale(design.left), screen.Scale(design.top)};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    Bounds workArea{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    if (::GetMonitorInfoW(::MonitorFromPoint(designedPlace, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const RECT& work = monitor.rcWork;
+        workArea = {work.left, work.top, work.right - work.left, work.bottom - work.top};
+    }
+    return FitToWorkArea(design, static_cast<double>(screen.DotsPerInch()) / Dpi::kDesigned,
+                         {-frame.left, -frame.top, frame.right, frame.bottom}, workArea);
 }
 
 // The control of a description's entry.
@@ -61,14 +74,16 @@ std::unique_ptr<Control> MakeControl(Form& form, const ControlDescription& d) {
 Form::Form(Win32Toolkit& toolkit, const FormDescription& description, Form* owner)
     : toolkit_(toolkit),
       owner_(owner),
-      dpi_(toolkit.ScreenDpi()),
+      placement_(PlaceOnScreen(description.bounds, FormStyle(owner), toolkit.ScreenDpi())),
+      dpi_(static_cast<int>(std::lround(placement_.scale * Dpi::kDesigned))),
       font_(ControlFont(description.font, dpi_)) {
     const DWORD style = FormStyle(owner);
-    const RECT frame = FrameFor(description.bounds, style, dpi_);
+    RECT frame{0, 0, placement_.width, placement_.height};
+    ::AdjustWindowRectEx(&frame, style, FALSE, kFormExtendedStyle);
     // WM_NCCREATE hands the window to window_ already.
     const HWND window = ::CreateWindowExW(
         kFormExtendedStyle, toolkit.FormClassName(), Wide(description.caption).c_str(), style,
-        frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
+        placement_.left, placement_.top, frame.right - frame.left, frame.bottom - frame.top,
         owner != nullptr ? owner->Handle() : nullptr, nullptr, toolkit.Instance(), this);
     if (window == nullptr)
         ThrowLastError(u"CreateWindowExW");

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/Form.h"
+#include "ui/ScreenFit.h"
 #include "ui/WindowDescription.h"
 #include "ui/win32/Control.h"
 #include "ui/win32/Dpi.h"
@@ -22,8 +23,10 @@ class GraphicControl;
 class Win32Toolkit;
 
 // A window of the program on Win32, built from its description: its
-// controls (the classes of win32/), its designed place, size (scaled to the
-// screen's density) and colours. What happens to it goes to the toolkit's
+// controls (the classes of win32/), its designed place, size and colours.
+// The whole layout is drawn at the screen's density, or smaller where the
+// work area of its monitor has no room for that (FitToWorkArea), and the
+// window lies inside that work area, its frame included. What happens to it goes to the toolkit's
 // rules (Toolkit).
 class Form final : public vindel::Form {
   public:
@@ -43,6 +46,8 @@ class Form final : public vindel::Form {
     HWND Handle() const noexcept { return window_.get(); }
     Win32Toolkit& WindowToolkit() const noexcept { return toolkit_; }
     Form* Owner() const noexcept { return owner_; }
+    // The density the layout is drawn at: the screen's, or less where the
+    // window wouldn't fit at that.
     Dpi ScreenDpi() const noexcept { return dpi_; }
 
     // The controls made from the description, with their names, in its order.
@@ -80,6 +85,7 @@ class Form final : public vindel::Form {
 
     Win32Toolkit& toolkit_;
     Form* owner_;
+    WindowPlacement placement_;
     Dpi dpi_;
     // The window's own font, which no control uses.
     UniqueFont font_;

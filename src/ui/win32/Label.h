@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/Label.h"
 #include "ui/win32/GraphicControl.h"
@@ -10,7 +11,11 @@
 namespace vindel::win32 {
 
 // A line of text with a transparent background that sizes itself to its
-// text, its left edge staying put.
+// text, its left edge staying put. At any density its letters lie where the
+// designed layout (at 96 dots per inch) puts them, scaled: the font's own
+// widths don't scale in proportion (its height is rounded to whole pixels,
+// and hinting rounds each letter's advance at every size), and the value
+// labels sit over gaps in the sentences that must stay gaps.
 class Label final : public GraphicControl, public vindel::Label {
   public:
     Label(Form& form, const ControlDescription& description);
@@ -27,7 +32,16 @@ class Label final : public GraphicControl, public vindel::Label {
     static SIZE MeasureText(HFONT font, std::u16string_view text);
 
   private:
+    // Lays the caption out at the designed size and scales it: the label's
+    // size, and where each letter starts relative to the one before.
+    void Layout();
+
     std::u16string caption_;
+    // The font at the designed size, where the form is drawn at another.
+    UniqueFont designed_font_;
+    // The advance of each letter at the form's density, for ExtTextOutW;
+    // empty at the designed density, where the font's own are used.
+    std::vector<INT> advances_;
 };
 
 }  // namespace vindel::win32

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "ClientPixels.h"
+#include "LabelInk.h"
 #include "ToolkitDriving.h"
 #include "ToolkitTest.h"
 #include "ui/win32/ComboBox.h"
@@ -154,6 +155,60 @@ TEST_F(FormTest, TheLayoutIsScaledByTheScreensDensity) {
     RECT closed{};
     ::GetWindowRect(box.Handle(), &closed);
     EXPECT_EQ(closed.bottom - closed.top, 39);
+}
+
+// The first sentence of the main window with its value labels over its
+// gaps, and the button at the bottom, as designed.
+constexpr FontDescription kCalibri19Bold{u"Calibri", 19, FontStyle::Bold};
+constexpr ControlDescription kSentence[] = {
+    LabelControl("Label13", {280, 393, 0, 0}, u"Port G10", kCalibri19Bold, TextColour::Black),
+    LabelControl("Label6", {35, 393, 0, 0},
+                 u"1. Connect computer directly to                    of the                   "
+                 u"     Ethernet Switch.",
+                 kCalibri19),
+    LabelControl("Label8", {408, 393, 0, 0}, u"SG300-10", kCalibri19Bold, TextColour::Black),
+    InputControl(ControlKind::Button, "Button1", {398, 622, 97, 39}, u"Connect", kCalibri15,
+                 TextColour::Black, 0, u""),
+};
+
+TEST_F(FormTest, At150PercentOnA1000PixelScreenTheWindowFitsAndTheSentenceKeepsItsGaps) {
+    // The test display is 1600 x 1000: at 144 dots per inch the main
+    // window, 1454 x 1004 with its caption, has no room.
+    toolkit_.SetScreenDpi(Dpi(144));
+    FormDescription description = kMainForm;
+    description.controls = kSentence;
+    Form form(toolkit_, description);
+    form.Show();
+
+    RECT frame{};
+    ::GetWindowRect(form.Handle(), &frame);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ASSERT_TRUE(
+        ::GetMonitorInfoW(::MonitorFromWindow(form.Handle(), MONITOR_DEFAULTTONEAREST), &monitor));
+    RECT inside{};
+    ::IntersectRect(&inside, &frame, &monitor.rcWork);
+    EXPECT_TRUE(::EqualRect(&inside, &frame))
+        << frame.top << " to " << frame.bottom << ", work area to " << monitor.rcWork.bottom;
+    RECT button{};
+    ::GetWindowRect(dynamic_cast<const win32::Control&>(*form.Find("Button1")).Handle(), &button);
+    EXPECT_LE(button.bottom, monitor.rcWork.bottom);
+    // Smaller than 150 %, larger than 100 %, in proportion.
+    RECT client{};
+    ::GetClientRect(form.Handle(), &client);
+    EXPECT_LT(client.bottom, 1004);
+    EXPECT_GT(client.bottom, 669);
+    EXPECT_NEAR(client.right * 669.0 / client.bottom, 969, 2);
+
+    // No letter of a value label lies on a column where the sentence has one.
+    const auto ink = [&](std::string_view name) {
+        return LabelInk(dynamic_cast<const Label&>(*form.Find(name)));
+    };
+    const LabelInk sentence = ink("Label6");
+    for (const std::string_view value : {"Label13", "Label8"}) {
+        EXPECT_GE(ink(value).columns.size(), 5U) << value;
+        EXPECT_FALSE(ink(value).Overlaps(sentence)) << value;
+    }
 }
 
 // The form built from a description with its controls, as the program's
