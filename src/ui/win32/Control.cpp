@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <optional>
+
 #include "ui/HandlerGuard.h"
 #include "ui/win32/ControlFont.h"
 #include "ui/win32/Form.h"
@@ -64,13 +66,14 @@ Control::~Control() {
     form_.Invalidate(pixels_);
 }
 
-LRESULT CALLBACK Control::AccessibleProc(HWND window, UINT message, WPARAM wParam,
-                                         LPARAM lParam, UINT_PTR /*id*/, DWORD_PTR control) {
+LRESULT CALLBACK Control::AccessibleProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR /*id*/, DWORD_PTR control) {
     if (message == WM_GETOBJECT) {
         std::optional<LRESULT> answer;
         RunGuarded([&] {
             answer = NamedAccessible::Answer(
-                window, wParam, lParam, reinterpret_cast<const Control*>(control)->accessible_name_);
+                window, wParam, lParam,
+                reinterpret_cast<const Control*>(control)->accessible_name_);
         });
         if (answer)
             return *answer;

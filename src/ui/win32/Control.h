@@ -70,8 +70,8 @@ class Control : public virtual vindel::Control {
     void SetPixelSize(SIZE size);
 
   private:
-    static LRESULT CALLBACK AccessibleProc(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam, UINT_PTR id, DWORD_PTR control);
+    static LRESULT CALLBACK AccessibleProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR id, DWORD_PTR control);
 
     Form& form_;
     // Before window_, so that the window goes first.

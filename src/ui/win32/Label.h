@@ -12,11 +12,12 @@ namespace vindel::win32 {
 
 // A line of text with a transparent background that sizes itself to its
 // text, its left edge staying put. Its window is a static control whose
-// text is the caption, for assistive technology; the form draws it. At any density its letters lie where the
-// designed layout (at 96 dots per inch) puts them, scaled: the font's own
-// widths don't scale in proportion (its height is rounded to whole pixels,
-// and hinting rounds each letter's advance at every size), and the value
-// labels sit over gaps in the sentences that must stay gaps.
+// text is the caption, for assistive technology; the form draws it. At any
+// density its letters lie where the designed layout (at 96 dots per inch)
+// puts them, scaled: the font's own widths don't scale in proportion (its
+// height is rounded to whole pixels, and hinting rounds each letter's
+// advance at every size), and the value labels sit over gaps in the
+// sentences that must stay gaps.
 class Label final : public GraphicControl, public vindel::Label {
   public:
     Label(Form& form, const ControlDescription& description);

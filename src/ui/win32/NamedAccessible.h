@@ -44,8 +44,8 @@ class NamedAccessible final : public IAccessible {
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID id, LPOLESTR* names, UINT count, LCID locale,
                                             DISPID* ids) override;
     HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags,
-                                     DISPPARAMS* parameters, VARIANT* result,
-                                     EXCEPINFO* exception, UINT* wrongArgument) override;
+                                     DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
+                                     UINT* wrongArgument) override;
 
     // IAccessible: the name of the input itself is ours, the rest the
     // standard object's.

@@ -7,8 +7,8 @@
 #include "AccessibleFacts.h"
 #include "ClientPixels.h"
 #include "ToolkitDriving.h"
-#include "common/Text.h"
 #include "ToolkitTest.h"
+#include "common/Text.h"
 #include "ui/win32/Button.h"
 #include "ui/win32/EditBox.h"
 #include "ui/win32/Form.h"
@@ -95,8 +95,8 @@ TEST_F(ControlsTest, AssistiveTechnologyReadsTheLabelsAndTheInputsNames) {
     changed.SetCaption(u"SG300-10 \u00e4");
     const EditBox address(form_, InputAt(ControlKind::EditBox, {167, 493, 122, 26},
                                          u"192.168.1.254", kCalibri15, u"IP Address"));
-    EditBox password(form_, InputAt(ControlKind::PasswordBox, {168, 587, 122, 26}, u"",
-                                    kCalibri15, u"Password"));
+    EditBox password(form_, InputAt(ControlKind::PasswordBox, {168, 587, 122, 26}, u"", kCalibri15,
+                                    u"Password"));
     password.SetText(u"secret");
     const Button button(form_, InputAt(ControlKind::Button, {400, 620, 91, 41}, u"Connect"));
 
