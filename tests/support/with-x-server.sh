@@ -71,13 +71,15 @@ export DISPLAY=":$number"
 export QT_QPA_PLATFORM=xcb
 
 if [ "$with_wm" -eq 1 ]; then
-  cat >"$scratch/rc.xml" <<EOF
-<?xml version="1.0" encoding="UTF-8"?>
-<openbox_config xmlns="http://openbox.org/3.4/rc">
-  <margins><top>0</top><bottom>$panel</bottom><left>0</left><right>0</right></margins>
-</openbox_config>
-EOF
-  openbox --sm-disable --config-file "$scratch/rc.xml" >"$scratch/openbox.log" 2>&1 &
+  # The panel's strip is one of openbox's own settings, its screen margins;
+  # everything else stays as the system's configuration has it.
+  config=()
+  if [ "$panel" -gt 0 ]; then
+    sed "/<margins>/,/<\/margins>/ s|<bottom>[0-9]*</bottom>|<bottom>$panel</bottom>|" \
+      /etc/xdg/openbox/rc.xml >"$scratch/rc.xml"
+    config=(--config-file "$scratch/rc.xml")
+  fi
+  openbox --sm-disable "${config[@]}" >"$scratch/openbox.log" 2>&1 &
   pids+=($!)
   # The window manager has taken the display once it has named itself on
   # the root window.
