@@ -97,8 +97,8 @@ std::u16string FoundFamily(std::u16string_view family) {
 }
 
 // The order the controls were made in, as the form keeps it: the labels and
-// pictures in the order the form paints them, the controls with windows in
-// the order of their control identifiers. Each fills the next place of its
+// pictures in the order the form paints them, the inputs in the order of
+// their windows' control identifiers. Each fills the next place of its
 // kind in the order the form made them.
 std::vector<std::string> CreationOrder(const TForm& window) {
     const win32::Form::NamedControls& controls = Win32FormOf(window).Controls();
