@@ -75,7 +75,7 @@ box_shown() { windows | grep -q '^window #32770 '; }
 box_text() { windows | sed -n '/^window #32770 /,/^window /p' | grep -v '^window\|^  Button ' | sed 's/^  [^ ]* //' | sed '/^$/d'; }
 no_box() { ! box_shown; }
 form2_shown() { windows | grep -q '^window VindelForm owned Vindel'; }
-setup_view() { windows | grep -qx '  Label N x M Matrix Setup'; }
+setup_view() { windows | grep -qx '  Static N x M Matrix Setup'; }
 
 cp "$program" "$work/Vindel.exe"
 "$sim" --model SG300-10 --record "$work/record" --transcript "$work/transcript" &
@@ -123,6 +123,8 @@ xdotool key --delay 100 Tab
 xdotool type --delay 60 'admin'
 xdotool key --delay 100 Tab
 xdotool type --delay 60 'secret'
+# What assistive technology reads of the filled-in main window.
+main_view="$(windows | sed -n '/^window VindelForm unowned/,/^window /p')"
 # Back to Connect, and press it.
 xdotool key --delay 100 shift+Tab shift+Tab shift+Tab space
 run_boxes
@@ -194,6 +196,14 @@ check '[ "$first_line_with_box_open" = 0 ]' "Vindel.ini while the last box was o
 check '[ "$(head -1 "$work/Vindel.ini" | tr -d "\r")" = 1 ]' "Vindel.ini's first line: $(head -1 "$work/Vindel.ini")"
 check '[ "$(wc -l <"$work/Vindel.ini")" = 160 ]' "Vindel.ini has $(wc -l <"$work/Vindel.ini") lines"
 check '[ "$(cat "$work/exit-code")" = 0 ]' "exit code $(cat "$work/exit-code")"
+# The inputs by their names, the address with its value, the password box
+# only as protected: the password itself is nowhere.
+for line in '  Static Ethernet switch Model:' '  ComboBox Ethernet switch Model' \
+  '  ComboBox Input Ports' '  ComboBox Output Ports' '  Button Connect' \
+  '  Edit IP Address value="127.0.0.1"' '  Edit Login value="admin"' '  Edit Password protected'; do
+  check 'grep -qxF "$line" <<<"$main_view"' "the main window reads no \"$line\": $main_view"
+done
+check '! grep -q secret <<<"$main_view"' "the main window's reading shows the password: $main_view"
 for text in SG300-10 'Ports 2' 'Ports 3' 'Ports 5' 'Port G10'; do
   check 'grep -qx "  [^ ]* $text" <<<"$form2_texts"' "the diagram window shows no \"$text\": $form2_texts"
 done

@@ -1,14 +1,23 @@
 // SPDX-License-Identifier: MIT
 #include "ui/win32/Control.h"
 
+#include <commctrl.h>
+
+#include <optional>
+
+#include "ui/HandlerGuard.h"
 #include "ui/win32/ControlFont.h"
 #include "ui/win32/Form.h"
+#include "ui/win32/LastError.h"
+#include "ui/win32/NamedAccessible.h"
 
 namespace vindel::win32 {
 namespace {
 
 // The window property that leads from a window to its control.
 constexpr wchar_t kControlProperty[] = L"Vindel.Control";
+// The subclass that answers assistive technology for a named input.
+constexpr UINT_PTR kAccessibleSubclass = 2;
 
 RECT ScaledBounds(const Bounds& bounds, Dpi dpi) {
     const int left = dpi.Scale(bounds.left);
@@ -31,6 +40,7 @@ Control::Control(Form& form, const ControlDescription& description, const Contro
       colour_(ColourRef(description.colour)),
       bounds_(description.bounds),
       pixels_(ScaledBounds(description.bounds, form.ScreenDpi())),
+      accessible_name_(description.accessibleName),
       window_(window.className != nullptr
                   ? form.CreateChild(window.className, window.text, window.style | WS_VISIBLE,
                                      window.extendedStyle, pixels_)
@@ -40,14 +50,35 @@ Control::Control(Form& form, const ControlDescription& description, const Contro
     ::SetPropW(window_.get(), kControlProperty, this);
     if (font_)
         ::SendMessageW(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    if (!accessible_name_.empty() &&
+        !::SetWindowSubclass(window_.get(), &Control::AccessibleProc, kAccessibleSubclass,
+                             reinterpret_cast<DWORD_PTR>(this)))
+        ThrowLastError(u"SetWindowSubclass");
 }
 
 Control::~Control() {
-    if (window_ && ::IsWindow(window_.get()) && FromHandle(window_.get()) == this)
+    if (window_ && ::IsWindow(window_.get()) && FromHandle(window_.get()) == this) {
         ::RemovePropW(window_.get(), kControlProperty);
-    else
+        if (!accessible_name_.empty())
+            ::RemoveWindowSubclass(window_.get(), &Control::AccessibleProc, kAccessibleSubclass);
+    } else
         window_.release();  // none, or gone with its form already
     form_.Invalidate(pixels_);
+}
+
+LRESULT CALLBACK Control::AccessibleProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR /*id*/, DWORD_PTR control) {
+    if (message == WM_GETOBJECT) {
+        std::optional<LRESULT> answer;
+        RunGuarded([&] {
+            answer = NamedAccessible::Answer(
+                window, wParam, lParam,
+                reinterpret_cast<const Control*>(control)->accessible_name_);
+        });
+        if (answer)
+            return *answer;
+    }
+    return ::DefSubclassProc(window, message, wParam, lParam);
 }
 
 Control* Control::FromHandle(HWND window) noexcept {

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <string_view>
 
 #include "ui/Control.h"
@@ -16,8 +17,8 @@ namespace vindel::win32 {
 class Form;
 
 // The system window a control is made of: its class, text and styles.
-// Without a class name it has no window of its own: a label or a picture,
-// which the form paints.
+// Without a class name it has no window of its own: a picture, which the
+// form paints.
 struct ControlWindow final {
     const wchar_t* className = nullptr;
     std::u16string_view text;
@@ -26,8 +27,10 @@ struct ControlWindow final {
 };
 
 // What every control of a form has on Win32: its place, font and text
-// colour from its description, and, for edit boxes, combo boxes and
-// buttons, its child window. Every control is visible from the start.
+// colour from its description, and, for labels, edit boxes, combo boxes and
+// buttons, its child window. An input's window tells assistive technology
+// the accessible name of its description (NamedAccessible). Every control
+// is visible from the start.
 // Positions and sizes are given and reported in designed pixels (at 96
 // dots per inch) and scaled to the screen's density on the way to the
 // screen.
@@ -41,7 +44,7 @@ class Control : public virtual vindel::Control {
     void SetVisible(bool visible) override;
     Bounds Geometry() const override { return bounds_; }
 
-    // Null for a label or a picture.
+    // Null for a picture.
     HWND Handle() const noexcept { return window_.get(); }
     Form& Parent() const noexcept { return form_; }
     // Where the control lies in the form's client area, in screen pixels.
@@ -52,8 +55,8 @@ class Control : public virtual vindel::Control {
     virtual void OnCommand(WORD /*code*/) {}
     virtual HBRUSH OnColour(HDC dc);
 
-    // What the control writes its text with; labels and pictures have no
-    // window font of their own to ask for (WM_GETFONT), so it is told here.
+    // What the control writes its text with; the form draws the labels and
+    // pictures itself, so it is told here rather than asked of a window.
     HFONT Font() const noexcept { return font_.get(); }
     COLORREF Colour() const noexcept { return colour_; }
 
@@ -67,6 +70,9 @@ class Control : public virtual vindel::Control {
     void SetPixelSize(SIZE size);
 
   private:
+    static LRESULT CALLBACK AccessibleProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR id, DWORD_PTR control);
+
     Form& form_;
     // Before window_, so that the window goes first.
     UniqueFont font_;
@@ -75,6 +81,9 @@ class Control : public virtual vindel::Control {
     RECT pixels_;
     // Whether a control without a window shows.
     bool visible_ = true;
+    // The name assistive technology reads; none where the window's own
+    // text names it.
+    std::u16string accessible_name_;
     UniqueWindow window_;
 };
 

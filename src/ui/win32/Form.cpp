@@ -17,7 +17,6 @@
 #include "ui/win32/MemoryCanvas.h"
 #include "ui/win32/PaintScope.h"
 #include "ui/win32/Picture.h"
-#include "ui/win32/ShownTexts.h"
 #include "ui/win32/Win32Toolkit.h"
 
 namespace vindel::win32 {
@@ -146,10 +145,6 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 
 LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const HWND window = window_.get();
-    if (message == ShownTextsRequestMessage() && message != 0) {
-        SendShownTexts(reinterpret_cast<HWND>(wParam));
-        return TRUE;
-    }
     switch (message) {
         case WM_ERASEBKGND:
             return 1;  // WM_PAINT paints all of it
@@ -182,6 +177,9 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return TRUE;
             }
             break;
+        case WM_DRAWITEM:
+            DrawLabel(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
         case WM_COMMAND:
             if (Control* control = Control::FromHandle(reinterpret_cast<HWND>(lParam)))
                 control->OnCommand(HIWORD(wParam));
@@ -283,19 +281,16 @@ void Form::PaintGraphics(HDC dc, const RECT& area) const {
     }
 }
 
-void Form::SendShownTexts(HWND receiver) const {
-    std::wstring texts;
-    for (const GraphicControl* control : graphics_) {
-        if (!control->Visible() || control->ShownText().empty())
-            continue;
-        texts += Wide(control->ShownText());
-        texts += L'\n';
-    }
-    COPYDATASTRUCT answer{kShownTextsAnswer, static_cast<DWORD>(texts.size() * sizeof(wchar_t)),
-                          texts.data()};
-    // A receiver that hangs doesn't hang the program.
-    ::SendMessageTimeoutW(receiver, WM_COPYDATA, reinterpret_cast<WPARAM>(window_.get()),
-                          reinterpret_cast<LPARAM>(&answer), SMTO_ABORTIFHUNG, 2000, nullptr);
+void Form::DrawLabel(const DRAWITEMSTRUCT& item) const {
+    const Control* control = Control::FromHandle(item.hwndItem);
+    if (item.CtlType != ODT_STATIC || control == nullptr)
+        return;
+    // What the form paints there, the label included, in the form's
+    // coordinates, copied to the window's top left corner.
+    const RECT& bounds = control->PixelBounds();
+    const MemoryCanvas canvas(item.hDC, bounds);
+    PaintGraphics(canvas.Dc(), bounds);
+    canvas.CopyTo(item.hDC, {0, 0});
 }
 
 void Form::Invalidate(const RECT& area) noexcept {

@@ -56,9 +56,9 @@ class Form final : public vindel::Form {
 
     // For the controls: a child window with a new control identifier, the
     // last in the order of the form's children. `bounds` in pixels within
-    // the client area. Labels and pictures have no window: the form paints
-    // them in the order they were made, a later one over an earlier one,
-    // under the edit boxes, combo boxes and buttons.
+    // the client area. The form paints the labels and pictures in the order
+    // they were made, a later one over an earlier one, under the edit boxes,
+    // combo boxes and buttons; a label's window shows the form's picture.
     HWND CreateChild(const wchar_t* className, std::u16string_view text, DWORD style,
                      DWORD extendedStyle, const RECT& bounds);
     void AddGraphic(GraphicControl& control);
@@ -79,8 +79,8 @@ class Form final : public vindel::Form {
     void OnActivate(WPARAM wParam);
     void RestoreFocus();
     void OnPaint();
-    // Answers a request for the shown texts (see ShownTexts.h).
-    void SendShownTexts(HWND receiver) const;
+    // Draws a label's window (WM_DRAWITEM).
+    void DrawLabel(const DRAWITEMSTRUCT& item) const;
     LRESULT OnControlColour(UINT message, WPARAM wParam, LPARAM lParam);
 
     Win32Toolkit& toolkit_;

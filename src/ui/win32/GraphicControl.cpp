@@ -5,8 +5,9 @@
 
 namespace vindel::win32 {
 
-GraphicControl::GraphicControl(Form& form, const ControlDescription& description)
-    : Control(form, description, ControlWindow{}) {
+GraphicControl::GraphicControl(Form& form, const ControlDescription& description,
+                               const ControlWindow& window)
+    : Control(form, description, window) {
     form.AddGraphic(*this);
 }
 

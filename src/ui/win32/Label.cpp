@@ -9,15 +9,31 @@
 #include "ui/win32/LastError.h"
 
 namespace vindel::win32 {
+namespace {
+
+// Owner-drawn: the form draws what lies under the label and the label over
+// it (Form::PaintGraphics), as where there are no windows. Without
+// SS_NOTIFY the mouse goes through to the form.
+ControlWindow LabelWindow(const ControlDescription& description) {
+    ControlWindow window;
+    window.className = L"Static";
+    window.text = description.text;
+    window.style = SS_OWNERDRAW | SS_NOPREFIX;
+    return window;
+}
+
+}  // namespace
 
 Label::Label(Form& form, const ControlDescription& description)
-    : GraphicControl(form, description), caption_(description.text) {
+    : GraphicControl(form, description, LabelWindow(description)), caption_(description.text) {
     if (form.ScreenDpi().DotsPerInch() != Dpi::kDesigned)
         designed_font_ = ControlFont(description.font, Dpi());
     Layout();
 }
 
 void Label::SetCaption(const std::u16string& caption) {
+    if (!::SetWindowTextW(Handle(), Wide(caption).c_str()))
+        ThrowLastError(u"SetWindowTextW");
     caption_ = caption;
     Layout();
 }

@@ -11,11 +11,13 @@
 namespace vindel::win32 {
 
 // A line of text with a transparent background that sizes itself to its
-// text, its left edge staying put. At any density its letters lie where the
-// designed layout (at 96 dots per inch) puts them, scaled: the font's own
-// widths don't scale in proportion (its height is rounded to whole pixels,
-// and hinting rounds each letter's advance at every size), and the value
-// labels sit over gaps in the sentences that must stay gaps.
+// text, its left edge staying put. Its window is a static control whose
+// text is the caption, for assistive technology; the form draws it. At any
+// density its letters lie where the designed layout (at 96 dots per inch)
+// puts them, scaled: the font's own widths don't scale in proportion (its
+// height is rounded to whole pixels, and hinting rounds each letter's
+// advance at every size), and the value labels sit over gaps in the
+// sentences that must stay gaps.
 class Label final : public GraphicControl, public vindel::Label {
   public:
     Label(Form& form, const ControlDescription& description);
@@ -24,7 +26,6 @@ class Label final : public GraphicControl, public vindel::Label {
     void SetCaption(const std::u16string& caption) override;
 
     void Draw(HDC dc) const override;
-    std::u16string_view ShownText() const noexcept override { return caption_; }
 
     // The size, in screen pixels, that a label takes for a text in a font:
     // its width as the font sets it, an empty text measuring as one space,

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <map>
 
+#include "AccessibleFacts.h"
 #include "ui/win32/GraphicControl.h"
 #include "ui/win32/UniqueGdiObject.h"
 #include "ui/win32/WindowText.h"
@@ -54,11 +55,18 @@ std::uint32_t Rgb(COLORREF colour) {
            static_cast<std::uint32_t>(GetGValue(colour)) << 8 | GetBValue(colour);
 }
 
-// The names of the window's controls that have windows, by their windows.
-std::map<HWND, std::string> NamesByWindow(const TForm& window) {
+// Whether the form draws the control: a label or a picture.
+bool Painted(const Control& control) {
+    return dynamic_cast<const win32::GraphicControl*>(&Win32ControlOf(control)) != nullptr;
+}
+
+// The names of the window's controls that have windows, by their windows;
+// with or without the labels' windows.
+std::map<HWND, std::string> NamesByWindow(const TForm& window, bool withPainted = true) {
     std::map<HWND, std::string> names;
     for (const auto& [name, control] : Win32FormOf(window).Controls()) {
-        if (const HWND handle = HandleOf(*control))
+        const HWND handle = HandleOf(*control);
+        if (handle != nullptr && (withPainted || !Painted(*control)))
             names.emplace(handle, name);
     }
     return names;
@@ -89,8 +97,8 @@ std::u16string FoundFamily(std::u16string_view family) {
 }
 
 // The order the controls were made in, as the form keeps it: the labels and
-// pictures in the order the form paints them, the controls with windows in
-// the order of their control identifiers. Each fills the next place of its
+// pictures in the order the form paints them, the inputs in the order of
+// their windows' control identifiers. Each fills the next place of its
 // kind in the order the form made them.
 std::vector<std::string> CreationOrder(const TForm& window) {
     const win32::Form::NamedControls& controls = Win32FormOf(window).Controls();
@@ -103,14 +111,14 @@ std::vector<std::string> CreationOrder(const TForm& window) {
         painted.push_back(found != namesByControl.end() ? found->second : "?");
     }
     std::map<int, std::string> byIdentifier;
-    for (const auto& [handle, name] : NamesByWindow(window))
+    for (const auto& [handle, name] : NamesByWindow(window, false))
         byIdentifier.emplace(::GetDlgCtrlID(handle), name);
 
     auto nextPainted = painted.begin();
     auto nextWindowed = byIdentifier.begin();
     std::vector<std::string> order;
     for (const auto& [name, control] : controls) {
-        if (HandleOf(*control) == nullptr)
+        if (Painted(*control))
             order.push_back(nextPainted != painted.end() ? *nextPainted++ : "?");
         else
             order.push_back(nextWindowed != byIdentifier.end() ? (nextWindowed++)->second : "?");
@@ -134,9 +142,9 @@ std::vector<std::string> TabOrder(const TForm& window) {
     return order;
 }
 
-std::optional<std::u16string> AccessibleName(const Control&) {
-    // The Win32 controls announce themselves by their window text alone.
-    return std::nullopt;
+std::optional<std::u16string> AccessibleName(const Control& control) {
+    const std::optional<AccessibleFacts> facts = ReadAccessible(HandleOf(control));
+    return facts ? facts->name : std::nullopt;
 }
 
 std::u16string DisplayedText(const EditBox& box) {

@@ -1,18 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
+#include "AccessibleFacts.h"
 #include "ClientPixels.h"
 #include "ToolkitDriving.h"
 #include "ToolkitTest.h"
+#include "common/Text.h"
 #include "ui/win32/Button.h"
 #include "ui/win32/EditBox.h"
 #include "ui/win32/Form.h"
 #include "ui/win32/Label.h"
 #include "ui/win32/Picture.h"
-#include "ui/win32/ShownTexts.h"
-#include "ui/win32/UniqueWindow.h"
 #include "ui/win32/WindowText.h"
 
 namespace vindel::testing {
@@ -23,7 +24,6 @@ using win32::EditBox;
 using win32::Form;
 using win32::Label;
 using win32::Picture;
-using win32::UniqueWindow;
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
@@ -83,41 +83,48 @@ TEST_F(ControlsTest, ANewCaptionResizesTheLabelFromItsLeftEdge) {
     EXPECT_EQ(label.PixelBounds().left, 296);
 }
 
-// What another program reads of the form: the visible labels' texts, in
-// the order they were made, pictures and empty labels left out.
-std::wstring answered_texts;
-
-LRESULT CALLBACK ReceiveTexts(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_COPYDATA)
-        return ::DefWindowProcW(window, message, wParam, lParam);
-    const auto& answer = *reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-    if (answer.dwData == win32::kShownTextsAnswer)
-        answered_texts.assign(static_cast<const wchar_t*>(answer.lpData),
-                              answer.cbData / sizeof(wchar_t));
-    return TRUE;
-}
-
-TEST_F(ControlsTest, TheFormTellsOtherProgramsWhatItsLabelsShow) {
-    const Label first(form_, LabelAt({45, 90, 0, 0}, u"Ethernet switch Model:"));
-    const Picture picture(form_, PictureAt({46, 282, 0, 0}, u"SG300-10.png"));
+// What assistive technology reads of the windows (Microsoft Active
+// Accessibility): a label by its caption, hidden or not, an input by the
+// name its description gives, and a password box as protected, never its
+// value.
+TEST_F(ControlsTest, AssistiveTechnologyReadsTheLabelsAndTheInputsNames) {
+    const Label label(form_, LabelAt({45, 90, 0, 0}, u"Ethernet switch Model:"));
     Label hidden(form_, LabelAt({45, 130, 0, 0}, u"Hidden"));
     hidden.SetVisible(false);
-    const Label empty(form_, LabelAt({45, 150, 0, 0}, u""));
     Label changed(form_, LabelAt({296, 130, 0, 0}, u""));
     changed.SetCaption(u"SG300-10 \u00e4");
+    const EditBox address(form_, InputAt(ControlKind::EditBox, {167, 493, 122, 26},
+                                         u"192.168.1.254", kCalibri15, u"IP Address"));
+    EditBox password(form_, InputAt(ControlKind::PasswordBox, {168, 587, 122, 26}, u"", kCalibri15,
+                                    u"Password"));
+    password.SetText(u"secret");
+    const Button button(form_, InputAt(ControlKind::Button, {400, 620, 91, 41}, u"Connect"));
 
-    WNDCLASSW receiverClass{};
-    receiverClass.lpfnWndProc = ReceiveTexts;
-    receiverClass.hInstance = ::GetModuleHandleW(nullptr);
-    receiverClass.lpszClassName = L"VindelTextsReceiver";
-    ::RegisterClassW(&receiverClass);
-    const UniqueWindow receiver(::CreateWindowExW(0, receiverClass.lpszClassName, L"", 0, 0, 0, 0,
-                                                  0, HWND_MESSAGE, nullptr, receiverClass.hInstance,
-                                                  nullptr));
-    answered_texts.clear();
-    EXPECT_TRUE(::SendMessageW(form_.Handle(), win32::ShownTextsRequestMessage(),
-                               reinterpret_cast<WPARAM>(receiver.get()), 0));
-    EXPECT_EQ(answered_texts, L"Ethernet switch Model:\nSG300-10 \u00e4\n");
+    struct Case {
+        HWND window;
+        std::u16string name;
+        bool invisible;
+    };
+    const Case cases[] = {
+        {label.Handle(), u"Ethernet switch Model:", false},
+        {hidden.Handle(), u"Hidden", true},
+        {changed.Handle(), u"SG300-10 \u00e4", false},
+        {address.Handle(), u"IP Address", false},
+        {password.Handle(), u"Password", false},
+        // A button is named by its caption, by the system itself.
+        {button.Handle(), u"Connect", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(ToUtf8(c.name));
+        const std::optional<AccessibleFacts> facts = ReadAccessible(c.window);
+        ASSERT_TRUE(facts);
+        EXPECT_EQ(ToUtf8(facts->name.value_or(u"(none)")), ToUtf8(c.name));
+        EXPECT_EQ(facts->invisible, c.invisible);
+    }
+    EXPECT_EQ(ReadAccessible(address.Handle())->value, u"192.168.1.254");
+    const AccessibleFacts secret = *ReadAccessible(password.Handle());
+    EXPECT_TRUE(secret.isProtected);
+    EXPECT_FALSE(secret.value);
 }
 
 // "MMM" has nothing below its baseline: the label's bottom row shows what

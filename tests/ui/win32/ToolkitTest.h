@@ -30,8 +30,9 @@ constexpr ControlDescription PictureAt(Bounds at, std::u16string_view picture) {
     return PictureControl("Picture", at, picture, at.width == 0 && at.height == 0);
 }
 constexpr ControlDescription InputAt(ControlKind kind, Bounds at, std::u16string_view text = u"",
-                                     FontDescription font = kCalibri15) {
-    return InputControl(kind, "Input", at, text, font, TextColour::Black, -1, u"");
+                                     FontDescription font = kCalibri15,
+                                     std::u16string_view accessibleName = u"") {
+    return InputControl(kind, "Input", at, text, font, TextColour::Black, -1, accessibleName);
 }
 
 // A toolkit per test, its main window shown as an ordinary window.
