@@ -42,9 +42,9 @@ class Form final : public QWidget, public vindel::Form {
   private:
     // A control as designed, for drawing it at another scale.
     struct DesignedControl final {
-        QWidget* widget;
+        QWidget* widget = nullptr;
         Bounds bounds;
-        int fontPixels;
+        int fontPixels = 0;
     };
 
     void MakeControls(const FormDescription& description);
