@@ -55,6 +55,27 @@ int ChunkSize(std::size_t size) {
     return size > static_cast<std::size_t>(INT_MAX) ? INT_MAX : static_cast<int>(size);
 }
 
+enum class Readiness { Readable, Writable };
+
+// Whether the socket becomes readable or writable within `timeout_ms`. The
+// set is filled by hand: FD_ISSET would call into the library by a name the
+// linker has to find, and with one socket in the set the count select gives
+// says it all.
+bool WaitFor(Socket::Handle handle, Readiness readiness, int timeout_ms) {
+    fd_set one{};
+    one.fd_count = 1;
+    one.fd_array[0] = Native(handle);
+    timeval limit{};
+    limit.tv_sec = timeout_ms / 1000;
+    limit.tv_usec = (timeout_ms % 1000) * 1000;
+    const bool readable = readiness == Readiness::Readable;
+    const int ready =
+        Library().select(0, readable ? &one : nullptr, readable ? nullptr : &one, nullptr, &limit);
+    if (ready == SOCKET_ERROR)
+        RaiseLastError();
+    return ready > 0;
+}
+
 struct AddressListFree final {
     void operator()(ADDRINFOW* list) const noexcept {
         try {
@@ -122,19 +143,7 @@ void Socket::Connect(std::uint32_t address, std::uint16_t port) {
 }
 
 bool Socket::WaitReadable(int timeout_ms) const {
-    // The set is filled by hand: FD_ISSET would call into the library by a
-    // name the linker has to find, and with one socket in the set the count
-    // select gives says it all.
-    fd_set readable{};
-    readable.fd_count = 1;
-    readable.fd_array[0] = Native(handle_);
-    timeval limit{};
-    limit.tv_sec = timeout_ms / 1000;
-    limit.tv_usec = (timeout_ms % 1000) * 1000;
-    const int ready = Library().select(0, &readable, nullptr, nullptr, &limit);
-    if (ready == SOCKET_ERROR)
-        RaiseLastError();
-    return ready > 0;
+    return WaitFor(handle_, Readiness::Readable, timeout_ms);
 }
 
 std::size_t Socket::Receive(char* buffer, std::size_t size) const {
@@ -169,16 +178,7 @@ void Socket::SendAll(std::string_view bytes, int stall_limit_ms) const {
                              static_cast<int>(sizeof send_limit)) != 0)
         RaiseLastError();
     while (!bytes.empty()) {
-        fd_set writable{};
-        writable.fd_count = 1;
-        writable.fd_array[0] = Native(handle_);
-        timeval limit{};
-        limit.tv_sec = stall_limit_ms / 1000;
-        limit.tv_usec = (stall_limit_ms % 1000) * 1000;
-        const int ready = Library().select(0, nullptr, &writable, nullptr, &limit);
-        if (ready == SOCKET_ERROR)
-            RaiseLastError();
-        if (ready == 0)
+        if (!WaitFor(handle_, Readiness::Writable, stall_limit_ms))
             RaiseSocketError(WSAETIMEDOUT);
         const int sent = Library().send(Native(handle_), bytes.data(), ChunkSize(bytes.size()), 0);
         if (sent == SOCKET_ERROR)
