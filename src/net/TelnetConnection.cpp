@@ -53,19 +53,20 @@ void TelnetConnection::ReadOnceLocked() {
     }
 }
 
-void TelnetConnection::ReadLocked() {
+bool TelnetConnection::ReadLocked() {
     // Tested again under the lock: the other reader may have taken the bytes
     // since, and a read on this blocking socket must never wait.
     if (!socket_.WaitReadable(0))
-        return;
+        return false;
     const std::size_t room = std::min(RecvBufferSize, InputBufferLimit - InputBuffer.size());
     const std::size_t got = socket_.Receive(read_buffer_.get(), room);
     if (got == 0) {
         ClosedGracefully = true;
         CloseLocked();
-        return;
+        return false;
     }
     InputBuffer.append(read_buffer_.get(), got);
+    return true;
 }
 
 void TelnetConnection::ReportFailureLocked() {
@@ -76,16 +77,8 @@ void TelnetConnection::ReportFailureLocked() {
 }
 
 void TelnetConnection::ReadWhatWaitsLocked() {
-    if (!opened_)
-        return;
     try {
-        while (InputBuffer.size() < InputBufferLimit && socket_.WaitReadable(0)) {
-            const std::size_t room =
-                std::min(RecvBufferSize, InputBufferLimit - InputBuffer.size());
-            const std::size_t got = socket_.Receive(read_buffer_.get(), room);
-            if (got == 0)
-                return;
-            InputBuffer.append(read_buffer_.get(), got);
+        while (opened_ && InputBuffer.size() < InputBufferLimit && ReadLocked()) {
         }
     } catch (const EIdSocketError&) {
         // A read that fails as well (Winsock reports a reset to every call)

@@ -95,7 +95,8 @@ class TelnetConnection final {
     // one is kept in read_failure_, not raised.
     void ReadOnceLocked();
     // A read of what waits at the socket, if anything; raises a failed one.
-    void ReadLocked();
+    // Tells whether it took bytes (not at the end of stream, which closes).
+    bool ReadLocked();
     void CloseLocked();
     // Raises the kept failure, once, after closing the connection. Its
     // undelivered bytes stay for delivery.
